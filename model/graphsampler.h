@@ -1,0 +1,16 @@
+#ifndef LUMOPLOT_MODEL_GRAPHSAMPLER_H
+#define LUMOPLOT_MODEL_GRAPHSAMPLER_H
+
+#include "bounds.h"
+#include "graph.h"
+
+// Expression error code of Zeval for sampling arguments outside its contract.
+inline constexpr unsigned char BadSamplingArguments = 13;
+
+// Samples graph's expression at PointCount abscissas over [MinX, MaxX] through
+// Zeval into fresh zero-filled arrays; afterwards ErrorCode tells whether
+// samples were produced. A count below 2 is never handed to the library (only a
+// project file can carry one): the layer stays empty with BadSamplingArguments.
+void SampleGraph(TGraph &graph, const TBounds &bounds);
+
+#endif

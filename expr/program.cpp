@@ -1,0 +1,223 @@
+#include "program.h"
+
+#include <algorithm>
+
+#include "evaluator.h"
+
+namespace zeval {
+
+using Op = Program::Op;
+
+// Builds the program from the group walk. A stack of compile-time entries tells
+// for each pending operand whether it is a known constant (no code emitted) or
+// a computed value (its code already emitted).
+class ProgramBuilder final : public GroupSink {
+ public:
+  explicit ProgramBuilder(Program &program) : program_(program) {}
+
+  void Number(long double value) override { entries_.push_back({true, value}); }
+
+  void Variable() override {
+    program_.usesX_ = true;
+    Emit({Op::PushX});
+    entries_.push_back({false, 0});
+    Grow(1);
+  }
+
+  void Call(Function function) override {
+    Entry &argument = entries_.back();
+    if (argument.isConst) {
+      Fold(ApplyFunction(function, argument.value, foldError_), argument);
+      return;
+    }
+    Emit({Op::Call, function});
+  }
+
+  void Binary(char op) override {
+    const Entry right = entries_.back();
+    entries_.pop_back();
+    Entry &left = entries_.back();
+    if (left.isConst && right.isConst) {
+      Fold(ApplyBinary(op, left.value, right.value, foldError_), left);
+    } else if (right.isConst) {
+      EmitWithConstRight(op, right.value);
+      left.isConst = false;
+    } else if (left.isConst) {
+      EmitWithConstLeft(op, left.value);
+      left.isConst = false;
+    } else {
+      EmitBinary(op);
+    }
+  }
+
+  void Finish() {
+    if (entries_.back().isConst) Push(entries_.back().value);
+  }
+
+ private:
+  struct Entry {
+    bool isConst;
+    long double value;
+  };
+
+  void Emit(Program::Instruction instruction) { program_.code_.push_back(instruction); }
+
+  void Grow(std::size_t by) {
+    depth_ += by;
+    program_.maxDepth_ = std::max(program_.maxDepth_, depth_);
+  }
+
+  void Push(long double value) {
+    Emit({Op::PushConst, Function::Sin, 0, 0, value});
+    Grow(1);
+  }
+
+  // A constant result, or an instruction that fails where the group would.
+  void Fold(long double value, Entry &entry) {
+    if (foldError_ == 0) {
+      entry.value = value;
+      return;
+    }
+    Emit({Op::Fail, Function::Sin, foldError_});
+    foldError_ = 0;
+    entry.isConst = false;
+    Grow(1);
+  }
+
+  void EmitWithConstRight(char op, long double c) {
+    if (op == '^' && c == std::trunc(c) && c >= INT32_MIN && c <= INT32_MAX) {
+      const auto n = static_cast<std::int32_t>(c);
+      if (n == 2 || n == 3) Emit({n == 2 ? Op::Square : Op::Cube});
+      else Emit({Op::PowInt, Function::Sin, 0, n});
+      return;
+    }
+    const Op ops[] = {Op::AddC, Op::SubC, Op::MulC, Op::DivC, Op::PowC};
+    Emit({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
+  }
+
+  void EmitWithConstLeft(char op, long double c) {
+    // Sum and product are commutative in IEEE arithmetic, to the last bit.
+    const Op ops[] = {Op::AddC, Op::RSubC, Op::MulC, Op::RDivC, Op::RPowC};
+    Emit({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
+  }
+
+  void EmitBinary(char op) {
+    const bool rightIsX = program_.code_.back().op == Op::PushX;
+    if (rightIsX && op != '^') {
+      const Op fused[] = {Op::AddX, Op::SubX, Op::MulX, Op::DivX};
+      program_.code_.back().op = fused[OperatorIndex(op)];
+    } else {
+      const Op ops[] = {Op::Add, Op::Sub, Op::Mul, Op::Div, Op::Pow};
+      Emit({ops[OperatorIndex(op)]});
+    }
+    --depth_;
+  }
+
+  static int OperatorIndex(char op) {
+    switch (op) {
+      case '+': return 0;
+      case '-': return 1;
+      case '*': return 2;
+      case '/': return 3;
+      default: return 4;
+    }
+  }
+
+  Program &program_;
+  std::vector<Entry> entries_;
+  std::uint8_t foldError_ = 0;
+  std::size_t depth_ = 0;
+};
+
+std::uint8_t Program::Compile(std::string_view normalized, char mark, Program &program) {
+  program = Program();
+  if (const std::uint8_t error = CheckNormalizedText(normalized, mark)) return error;
+  ProgramBuilder builder(program);
+  WalkGroups(normalized, mark, &builder);
+  builder.Finish();
+  return 0;
+}
+
+}  // namespace zeval
+
+namespace zeval {
+
+namespace {
+
+// Each step leaves its result on the stack top or reports the step's code.
+inline bool Store(long double &top, long double r, std::uint8_t &error) {
+  top = r;
+  if (IsFault(r)) {
+    error = kArithmeticFault;
+    return false;
+  }
+  return true;
+}
+
+inline bool StoreDivision(long double &top, long double a, long double b, std::uint8_t &error) {
+  if (b == 0) {
+    error = kDivisionByZero;
+    return false;
+  }
+  return Store(top, a / b, error);
+}
+
+inline bool StoreResult(long double &top, long double r, const std::uint8_t &error) {
+  top = r;
+  return error == 0;
+}
+
+}  // namespace
+
+long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error) const {
+  if (stack_.size() < maxDepth_ + 1) stack_.resize(maxDepth_ + 1);
+  long double *top = stack_.data();
+  for (const Instruction &in : code_) {
+    bool ok = true;
+    switch (in.op) {
+      case Op::PushConst: *++top = in.c; break;
+      case Op::PushX:
+        if (xError) {
+          error = xError;
+          return 0;
+        }
+        *++top = x;
+        break;
+      case Op::Fail: error = in.code; return 0;
+      case Op::Add: --top; ok = Store(*top, top[0] + top[1], error); break;
+      case Op::Sub: --top; ok = Store(*top, top[0] - top[1], error); break;
+      case Op::Mul: --top; ok = Store(*top, top[0] * top[1], error); break;
+      case Op::Div: --top; ok = StoreDivision(*top, top[0], top[1], error); break;
+      case Op::Pow: --top; ok = StoreResult(*top, Power(top[0], top[1], error), error); break;
+      case Op::AddC: ok = Store(*top, *top + in.c, error); break;
+      case Op::SubC: ok = Store(*top, *top - in.c, error); break;
+      case Op::MulC: ok = Store(*top, *top * in.c, error); break;
+      case Op::DivC: ok = StoreDivision(*top, *top, in.c, error); break;
+      case Op::PowC: ok = StoreResult(*top, Power(*top, in.c, error), error); break;
+      case Op::RSubC: ok = Store(*top, in.c - *top, error); break;
+      case Op::RDivC: ok = StoreDivision(*top, in.c, *top, error); break;
+      case Op::RPowC: ok = StoreResult(*top, Power(in.c, *top, error), error); break;
+      case Op::AddX:
+      case Op::SubX:
+      case Op::MulX:
+      case Op::DivX:
+        if (xError) {
+          error = xError;
+          return 0;
+        }
+        ok = in.op == Op::AddX   ? Store(*top, *top + x, error)
+             : in.op == Op::SubX ? Store(*top, *top - x, error)
+             : in.op == Op::MulX ? Store(*top, *top * x, error)
+                                 : StoreDivision(*top, *top, x, error);
+        break;
+      case Op::PowInt: ok = StoreResult(*top, IntPower(*top, in.n, error), error); break;
+      case Op::Square: ok = Store(*top, *top * *top, error); break;
+      case Op::Cube: ok = Store(*top, *top * *top * *top, error); break;
+      case Op::Call: ok = StoreResult(*top, ApplyFunction(in.function, *top, error), error); break;
+    }
+    if (!ok) return 0;
+  }
+  return *top;
+}
+
+}  // namespace zeval

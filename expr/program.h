@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "parser.h"
+
+namespace zeval {
+
+// A normalised expression turned once into a postfix program, so that sampling
+// costs one pass over a few instructions per abscissa instead of text work.
+// Operands and operations run in the text's order and every step applies the
+// same arithmetic as a walk over the text; constant groups are computed while
+// compiling, and a constant group that fails becomes an instruction that
+// reports its code at the same place.
+class Program {
+ public:
+  enum class Op : std::uint8_t {
+    PushConst, PushX, Fail,
+    Add, Sub, Mul, Div, Pow,           // a b -> a op b
+    AddC, SubC, MulC, DivC, PowC,      // a -> a op c
+    RSubC, RDivC, RPowC,               // b -> c op b
+    AddX, SubX, MulX, DivX,            // a -> a op x
+    PowInt,                            // a -> a^n, n a whole constant
+    Square, Cube,                      // a -> a^2, a^3 by IntPower's steps
+    Call,                              // a -> f(a)
+  };
+
+  struct Instruction {
+    Op op;
+    Function function = Function::Sin;
+    std::uint8_t code = 0;
+    std::int32_t n = 0;
+    long double c = 0;
+  };
+
+  // Compiles normalised text that passed the syntax check; returns the check's
+  // code instead when it does not.
+  static std::uint8_t Compile(std::string_view normalized, char mark, Program &program);
+
+  // The value at x; xError is the code that reading x gives (0 when it reads).
+  // Sets error on the first failing step and then returns an undefined value.
+  long double Run(long double x, std::uint8_t xError, std::uint8_t &error) const;
+
+  bool UsesX() const { return usesX_; }
+  const std::vector<Instruction> &Instructions() const { return code_; }
+
+ private:
+  friend class ProgramBuilder;
+  std::vector<Instruction> code_;
+  std::size_t maxDepth_ = 0;
+  mutable std::vector<long double> stack_;
+  bool usesX_ = false;
+};
+
+}  // namespace zeval

@@ -29,10 +29,9 @@ public:
     // Clears series and fills it with the clipped curve of graph.
     void BuildSeries(const TGraph &graph, std::vector<TCurvePoint> &series) const;
 
+private:
     // Bounds inclusive; an undefined value counts as above.
     TCurveState Classify(long double y) const;
-
-private:
     TCurveState Step(const TGraph &graph, std::size_t i, TCurveState state,
                      std::vector<TCurvePoint> &series) const;
     TCurveState StepInside(const TGraph &graph, std::size_t i, TCurveState side,

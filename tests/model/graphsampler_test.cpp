@@ -56,14 +56,6 @@ TEST(GraphSampler, SamplesThroughZeval)
     }
 }
 
-TEST(GraphSampler, ElementZeroCarriesTheCount)
-{
-    const TGraph graph = Sampled("1", 300, 0, 1);
-    EXPECT_EQ(graph.XValues[0], 300);
-    EXPECT_EQ(graph.YValues[0], 300);
-    EXPECT_EQ(graph.PointErrors[0], 300 % 256);
-}
-
 // The library never clears an error byte it is handed, so a second sampling
 // must start from fresh arrays.
 TEST(GraphSampler, ResamplingForgetsEarlierErrors)

@@ -47,8 +47,9 @@ TEST(GraphSampler, SamplesThroughZeval)
         EXPECT_EQ(graph.PointErrors, c.Errors);
         ASSERT_EQ(graph.YValues.size(), c.Y.size());
         for (std::size_t k = 0; k < c.Y.size(); ++k) {
-            if (k == 0 || graph.PointErrors[k] == 0)
+            if (k == 0 || graph.PointErrors[k] == 0) {
                 EXPECT_EQ(graph.YValues[k], c.Y[k]) << "sample " << k;
+            }
         }
         std::vector<TCurvePoint> series;
         TCurveBuilder(-10, 10).BuildSeries(graph, series);

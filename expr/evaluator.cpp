@@ -59,7 +59,7 @@ long double ToInteger(long double whole, std::uint8_t &error) {
 
 // The sign that the remaining steps give a value whose magnitude no longer changes.
 long double WithRemainingSign(long double acc, long double base, std::uint32_t remaining) {
-  return (base < 0 && (remaining & 1)) ? -acc : acc;
+  return (std::signbit(base) && (remaining & 1)) ? -acc : acc;
 }
 
 }  // namespace

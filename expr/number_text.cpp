@@ -12,9 +12,9 @@ namespace zeval {
 namespace {
 
 constexpr int kDigits = 15;
-// Enough digits to tell an exact tie from a near one in all but freak cases,
-// which the exact expansion below then settles.
-constexpr int kProbeDigits = 60;
+// Digits beyond the 15th that decide the rounding; only when they read as an
+// exact half ("5000...") does the exact expansion have to settle it.
+constexpr int kProbeDigits = 24;
 // More than the longest exact decimal expansion of an 80-bit value.
 constexpr int kExactDigits = 12000;
 

@@ -30,7 +30,7 @@ class ProgramBuilder final : public GroupSink {
       Fold(ApplyFunction(function, argument.value, foldError_), argument);
       return;
     }
-    Emit({Op::Call, function});
+    EmitOnTop({Op::Call, function});
   }
 
   void Binary(char op) override {
@@ -62,6 +62,17 @@ class ProgramBuilder final : public GroupSink {
 
   void Emit(Program::Instruction instruction) { program_.code_.push_back(instruction); }
 
+  // A step on the stack top; when that top is x just pushed, the step fetches x itself.
+  void EmitOnTop(Program::Instruction instruction) {
+    Program::Instruction &last = program_.code_.back();
+    if (last.op == Op::PushX) {
+      instruction.pushX = true;
+      last = instruction;
+      return;
+    }
+    Emit(instruction);
+  }
+
   void Grow(std::size_t by) {
     depth_ += by;
     program_.maxDepth_ = std::max(program_.maxDepth_, depth_);
@@ -87,18 +98,18 @@ class ProgramBuilder final : public GroupSink {
   void EmitWithConstRight(char op, long double c) {
     if (op == '^' && c == std::trunc(c) && c >= INT32_MIN && c <= INT32_MAX) {
       const auto n = static_cast<std::int32_t>(c);
-      if (n == 2 || n == 3) Emit({n == 2 ? Op::Square : Op::Cube});
-      else Emit({Op::PowInt, Function::Sin, 0, n});
+      if (n == 2 || n == 3) EmitOnTop({n == 2 ? Op::Square : Op::Cube});
+      else EmitOnTop({Op::PowInt, Function::Sin, 0, n});
       return;
     }
     const Op ops[] = {Op::AddC, Op::SubC, Op::MulC, Op::DivC, Op::PowC};
-    Emit({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
+    EmitOnTop({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
   }
 
   void EmitWithConstLeft(char op, long double c) {
     // Sum and product are commutative in IEEE arithmetic, to the last bit.
     const Op ops[] = {Op::AddC, Op::RSubC, Op::MulC, Op::RDivC, Op::RPowC};
-    Emit({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
+    EmitOnTop({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
   }
 
   void EmitBinary(char op) {
@@ -144,8 +155,8 @@ namespace zeval {
 
 namespace {
 
-// Each step leaves its result on the stack top or reports the step's code.
-inline bool Store(long double &top, long double r, std::uint8_t &error) {
+// Each step leaves its result in the cached stack top or reports the step's code.
+inline bool Checked(long double &top, long double r, std::uint8_t &error) {
   top = r;
   if (IsFault(r)) {
     error = kArithmeticFault;
@@ -154,15 +165,15 @@ inline bool Store(long double &top, long double r, std::uint8_t &error) {
   return true;
 }
 
-inline bool StoreDivision(long double &top, long double a, long double b, std::uint8_t &error) {
+inline bool Divided(long double &top, long double a, long double b, std::uint8_t &error) {
   if (b == 0) {
     error = kDivisionByZero;
     return false;
   }
-  return Store(top, a / b, error);
+  return Checked(top, a / b, error);
 }
 
-inline bool StoreResult(long double &top, long double r, const std::uint8_t &error) {
+inline bool Applied(long double &top, long double r, const std::uint8_t &error) {
   top = r;
   return error == 0;
 }
@@ -171,32 +182,43 @@ inline bool StoreResult(long double &top, long double r, const std::uint8_t &err
 
 long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error) const {
   if (stack_.size() < maxDepth_ + 1) stack_.resize(maxDepth_ + 1);
-  long double *top = stack_.data();
+  // The top of the stack lives in a local, the values below it in memory.
+  long double *below = stack_.data();
+  long double top = 0;
   for (const Instruction &in : code_) {
+    if (in.pushX) {
+      if (xError) {
+        error = xError;
+        return 0;
+      }
+      *++below = top;
+      top = x;
+    }
     bool ok = true;
     switch (in.op) {
-      case Op::PushConst: *++top = in.c; break;
+      case Op::PushConst: *++below = top; top = in.c; break;
       case Op::PushX:
         if (xError) {
           error = xError;
           return 0;
         }
-        *++top = x;
+        *++below = top;
+        top = x;
         break;
       case Op::Fail: error = in.code; return 0;
-      case Op::Add: --top; ok = Store(*top, top[0] + top[1], error); break;
-      case Op::Sub: --top; ok = Store(*top, top[0] - top[1], error); break;
-      case Op::Mul: --top; ok = Store(*top, top[0] * top[1], error); break;
-      case Op::Div: --top; ok = StoreDivision(*top, top[0], top[1], error); break;
-      case Op::Pow: --top; ok = StoreResult(*top, Power(top[0], top[1], error), error); break;
-      case Op::AddC: ok = Store(*top, *top + in.c, error); break;
-      case Op::SubC: ok = Store(*top, *top - in.c, error); break;
-      case Op::MulC: ok = Store(*top, *top * in.c, error); break;
-      case Op::DivC: ok = StoreDivision(*top, *top, in.c, error); break;
-      case Op::PowC: ok = StoreResult(*top, Power(*top, in.c, error), error); break;
-      case Op::RSubC: ok = Store(*top, in.c - *top, error); break;
-      case Op::RDivC: ok = StoreDivision(*top, in.c, *top, error); break;
-      case Op::RPowC: ok = StoreResult(*top, Power(in.c, *top, error), error); break;
+      case Op::Add: ok = Checked(top, *below-- + top, error); break;
+      case Op::Sub: ok = Checked(top, *below-- - top, error); break;
+      case Op::Mul: ok = Checked(top, *below-- * top, error); break;
+      case Op::Div: ok = Divided(top, *below--, top, error); break;
+      case Op::Pow: ok = Applied(top, Power(*below--, top, error), error); break;
+      case Op::AddC: ok = Checked(top, top + in.c, error); break;
+      case Op::SubC: ok = Checked(top, top - in.c, error); break;
+      case Op::MulC: ok = Checked(top, top * in.c, error); break;
+      case Op::DivC: ok = Divided(top, top, in.c, error); break;
+      case Op::PowC: ok = Applied(top, Power(top, in.c, error), error); break;
+      case Op::RSubC: ok = Checked(top, in.c - top, error); break;
+      case Op::RDivC: ok = Divided(top, in.c, top, error); break;
+      case Op::RPowC: ok = Applied(top, Power(in.c, top, error), error); break;
       case Op::AddX:
       case Op::SubX:
       case Op::MulX:
@@ -205,19 +227,19 @@ long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error
           error = xError;
           return 0;
         }
-        ok = in.op == Op::AddX   ? Store(*top, *top + x, error)
-             : in.op == Op::SubX ? Store(*top, *top - x, error)
-             : in.op == Op::MulX ? Store(*top, *top * x, error)
-                                 : StoreDivision(*top, *top, x, error);
+        ok = in.op == Op::AddX   ? Checked(top, top + x, error)
+             : in.op == Op::SubX ? Checked(top, top - x, error)
+             : in.op == Op::MulX ? Checked(top, top * x, error)
+                                 : Divided(top, top, x, error);
         break;
-      case Op::PowInt: ok = StoreResult(*top, IntPower(*top, in.n, error), error); break;
-      case Op::Square: ok = Store(*top, *top * *top, error); break;
-      case Op::Cube: ok = Store(*top, *top * *top * *top, error); break;
-      case Op::Call: ok = StoreResult(*top, ApplyFunction(in.function, *top, error), error); break;
+      case Op::PowInt: ok = Applied(top, IntPower(top, in.n, error), error); break;
+      case Op::Square: ok = Checked(top, top * top, error); break;
+      case Op::Cube: ok = Checked(top, top * top * top, error); break;
+      case Op::Call: ok = Applied(top, ApplyFunction(in.function, top, error), error); break;
     }
     if (!ok) return 0;
   }
-  return *top;
+  return top;
 }
 
 }  // namespace zeval

@@ -33,6 +33,8 @@ class Program {
     std::uint8_t code = 0;
     std::int32_t n = 0;
     long double c = 0;
+    // Push x first: a step on x itself needs no instruction of its own to fetch it.
+    bool pushX = false;
   };
 
   // Compiles normalised text that passed the syntax check; returns the check's

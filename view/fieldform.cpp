@@ -1,0 +1,136 @@
+#include "fieldform.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+
+#include "axiscopypainter.h"
+#include "chart.h"
+#include "project.h"
+#include "scaleform.h"
+
+TFieldForm *FieldForm = nullptr;
+
+namespace {
+
+const QColor kGrey(0x80, 0x80, 0x80);
+
+void SetUpChart(Chart &chart) {
+  chart.setZoomEnabled(false);
+  chart.setScrollEnabled(true);
+  chart.setBackgroundColors(Qt::white, Qt::white);
+  chart.setMarginsPercent(QMarginsF(0, 1, 1, 0));
+  chart.setLegendShown(true);
+  for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) {
+    chart.setAxisLineColor(axis, Qt::black);
+    chart.setTickColor(axis, kGrey);
+    chart.setMinorTickColor(axis, kGrey);
+    chart.setGridShown(axis, true);
+    chart.setGridColor(axis, kGrey);
+    chart.setLabelColor(axis, Qt::black);
+  }
+  chart.setCursor(Qt::CrossCursor);
+}
+
+bool Within(long double value, double minimum, double maximum) { return minimum <= value && value <= maximum; }
+
+// Digits of |value| rounded at the given decimal position, C locale.
+std::string FixedDigits(double value, int decimals) {
+  char buffer[400];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return std::string(buffer, result.ptr);
+}
+
+}  // namespace
+
+QString OutsideCursorText() { return QStringLiteral("Текущие координаты курсора: Вне области вывода"); }
+
+QString FormatCoordinate(long double value, QChar mark) {
+  const double v = static_cast<double>(value);
+  if (v == 0 || !std::isfinite(v)) return QStringLiteral("0") + mark + QStringLiteral("0000");
+  char buffer[64];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, 9);
+  const std::string scientific(buffer, result.ptr);
+  const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
+  if (exponent >= 10) return QString::fromStdString(scientific).toUpper().replace('.', mark);
+  // Rounded at the 10th significant digit or the 4th decimal, whichever comes first.
+  std::string text = FixedDigits(v, std::clamp(9 - exponent, 0, 4));
+  if (text.find('.') == std::string::npos) text += '.';
+  text.append(4 - (text.size() - text.find('.') - 1), '0');
+  if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);
+  return QString::fromStdString(text).replace('.', mark);
+}
+
+TFieldForm::TFieldForm(QWidget *parent)
+    : QWidget(parent), FC(new Chart(this)), CoordSB(new QStatusBar(this)), coordText_(new QLabel(CoordSB)) {
+  setWindowTitle(QStringLiteral("График"));
+  resize(500, 500);
+  CoordSB->setFixedHeight(19);
+  CoordSB->setSizeGripEnabled(false);
+  CoordSB->addWidget(coordText_, 1);
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(FC, 1);
+  layout->addWidget(CoordSB);
+  SetUpChart(*FC);
+  FC->setScrollPermission([this](ChartAxis axis, double minimum, double maximum) {
+    return FCAllowScroll(axis, minimum, maximum);
+  });
+  FC->setBeforeSeriesHook([this](AxisCopyPainter &painter) { FCBeforeDrawSeries(painter); });
+  connect(FC, &Chart::mouseMoved, this, &TFieldForm::FCMouseMove);
+  connect(FC, &Chart::zoomed, this, &TFieldForm::FCZoom);
+  connect(FC, &Chart::redrawn, this, &TFieldForm::FCAfterDraw);
+  DrawSecondAxes = true;
+}
+
+QString TFieldForm::StatusText() const { return coordText_->text(); }
+
+void TFieldForm::showEvent(QShowEvent *event) {
+  QWidget::showEvent(event);
+  coordText_->setText(OutsideCursorText());
+}
+
+QString TFieldForm::CursorText(QPoint pixel) const {
+  if (FC->seriesCount() == 0) return OutsideCursorText();
+  const long double x = FC->pixelToValue(ChartAxis::Bottom, pixel.x());
+  const long double y = FC->pixelToValue(ChartAxis::Left, pixel.y());
+  if (!Within(x, FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom)) ||
+      !Within(y, FC->minimum(ChartAxis::Left), FC->maximum(ChartAxis::Left)))
+    return OutsideCursorText();
+  const QChar mark = QLocale().decimalPoint().at(0);
+  return QStringLiteral("Текущие координаты курсора: ") + FormatCoordinate(x, mark) + QStringLiteral(" : ") +
+         FormatCoordinate(y, mark);
+}
+
+void TFieldForm::FCMouseMove(QPoint pixel) { coordText_->setText(CursorText(pixel)); }
+
+// The view may move freely inside the project's region, never past it.
+bool TFieldForm::FCAllowScroll(ChartAxis axis, double minimum, double maximum) const {
+  const TBounds &b = Project.Bounds();
+  if (axis == ChartAxis::Bottom) return !(b.MinX > minimum || b.MaxX < maximum);
+  return !(b.MinY > minimum || b.MaxY < maximum);
+}
+
+// A drag from upper left to lower right can carry the view past the right and
+// the bottom side of the region; those two sides are pulled back.
+void TFieldForm::FCZoom() {
+  const TBounds &b = Project.Bounds();
+  if (b.MaxX < FC->maximum(ChartAxis::Bottom))
+    FC->setRange(ChartAxis::Bottom, FC->minimum(ChartAxis::Bottom), static_cast<double>(b.MaxX));
+  if (b.MinY > FC->minimum(ChartAxis::Left))
+    FC->setRange(ChartAxis::Left, static_cast<double>(b.MinY), FC->maximum(ChartAxis::Left));
+}
+
+void TFieldForm::FCBeforeDrawSeries(AxisCopyPainter &painter) {
+  if (!DrawSecondAxes || FC->seriesCount() == 0) return;
+  if (Within(0, FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom)))
+    painter.drawCopy(ChartAxis::Left, FC->valueToPixel(ChartAxis::Bottom, 0));
+  if (Within(0, FC->minimum(ChartAxis::Left), FC->maximum(ChartAxis::Left)))
+    painter.drawCopy(ChartAxis::Bottom, FC->valueToPixel(ChartAxis::Left, 0));
+}
+
+void TFieldForm::FCAfterDraw() { UpdateNavigator(); }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+#include "chartaxis.h"
+
+class Chart;
+class QLabel;
+class QStatusBar;
+class AxisCopyPainter;
+
+// The plot window: the chart FC with the curves of all layers and the status
+// bar CoordSB with the pointer's coordinates.
+class TFieldForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFieldForm(QWidget *parent = nullptr);
+
+  Chart *FC;
+  QStatusBar *CoordSB;
+
+  QString StatusText() const;
+
+  // Axis copies through the origin; a display setting.
+  bool DrawSecondAxes = true;
+
+  // The status text for the pointer at a pixel of the chart.
+  QString CursorText(QPoint pixel) const;
+
+ protected:
+  void showEvent(QShowEvent *event) override;
+
+ private:
+  void FCMouseMove(QPoint pixel);
+  bool FCAllowScroll(ChartAxis axis, double minimum, double maximum) const;
+  void FCZoom();
+  void FCBeforeDrawSeries(AxisCopyPainter &painter);
+  void FCAfterDraw();
+
+  QLabel *coordText_;
+};
+
+extern TFieldForm *FieldForm;
+
+// The outside text of the cursor read-out.
+QString OutsideCursorText();
+// A coordinate as the read-out shows it: 10 significant digits, 4 decimals,
+// the locale's mark; scientific beyond 10 integer digits.
+QString FormatCoordinate(long double value, QChar mark);

@@ -1,0 +1,68 @@
+#include "helpviewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString &CurrentHelpFile() {
+  static QString file = QStringLiteral("Help/Lumoplot.hlp");
+  return file;
+}
+
+}  // namespace
+
+THelpViewer::THelpViewer(QWidget *parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+  setWindowTitle(QStringLiteral("Справка"));
+  auto *layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  browser_->setOpenLinks(true);
+  resize(640, 520);
+}
+
+void THelpViewer::Open(const QString &file, int context) {
+  QFile help(file);
+  if (!help.open(QIODevice::ReadOnly)) {
+    loadedFile_.clear();
+    browser_->setPlainText(QStringLiteral("Не удаётся открыть файл справки \"%1\": %2")
+                               .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), help.errorString()));
+  } else {
+    const QString path = QFileInfo(file).absoluteFilePath();
+    if (path != loadedFile_) {
+      browser_->setSearchPaths({QFileInfo(file).absolutePath()});
+      browser_->setHtml(QString::fromUtf8(help.readAll()));
+      loadedFile_ = path;
+    }
+    if (context == 0) browser_->scrollToAnchor(QStringLiteral("contents"));
+    else browser_->scrollToAnchor(QString::number(context));
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+QString THelpViewer::Text() const { return browser_->toPlainText(); }
+
+void SetHelpFile(const QString &file) { CurrentHelpFile() = file; }
+QString HelpFile() { return CurrentHelpFile(); }
+
+QString HelpFileNextToProgram() {
+  return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/Lumoplot.hlp");
+}
+
+void ShowHelpTopic(int context) {
+  SetHelpFile(HelpFileNextToProgram());
+  ShowHelpContext(context);
+}
+
+void ShowHelpContext(int context) { HelpViewer().Open(HelpFile(), context); }
+
+THelpViewer &HelpViewer() {
+  static THelpViewer *viewer = new THelpViewer;
+  return *viewer;
+}

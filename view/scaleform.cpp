@@ -1,0 +1,131 @@
+#include "scaleform.h"
+
+#include <QColorDialog>
+#include <QLabel>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
+
+#include "chart.h"
+#include "dialogs.h"
+#include "fieldform.h"
+#include "helpviewer.h"
+#include "intspinedit.h"
+#include "project.h"
+#include "rectangleseries.h"
+#include "scaleoptform.h"
+#include "zoomform.h"
+
+TScaleForm *ScaleForm = nullptr;
+
+namespace {
+
+constexpr int kHelpContext = 60;
+
+void SetUpChart(Chart &chart) {
+  chart.setZoomEnabled(false);
+  chart.setScrollEnabled(false);
+  chart.setAxesShown(false);
+  chart.setLegendShown(false);
+  chart.setMarginsPercent(QMarginsF(0, 0, 0, 0));
+  chart.setBackgroundColors(Qt::white, Qt::white);
+  chart.setRange(ChartAxis::Bottom, 0, 100);
+  chart.setRange(ChartAxis::Left, 0, 100);
+}
+
+QToolButton *ToolButton(QToolBar *bar, const QString &theme, QStyle::StandardPixmap fallback, const QString &hint) {
+  auto *button = new QToolButton(bar);
+  button->setIcon(QIcon::fromTheme(theme, bar->style()->standardIcon(fallback)));
+  button->setToolTip(hint);
+  button->setAutoRaise(true);
+  bar->addWidget(button);
+  return button;
+}
+
+QLabel *Label(QWidget *parent, const QString &text, QPoint at) {
+  auto *label = new QLabel(text, parent);
+  label->move(at);
+  return label;
+}
+
+// The zoom of one axis in percent, "-" when the view has no width to divide by.
+QString ZoomPercent(long double region, long double view) {
+  if (!(view > 0)) return QStringLiteral("-");
+  const long double percent = std::nearbyint(100 * region / view);
+  if (!std::isfinite(static_cast<double>(percent)) || std::fabs(percent) > 1e18L) return QStringLiteral("-");
+  return QString::number(static_cast<qlonglong>(percent)) + QLatin1Char('%');
+}
+
+}  // namespace
+
+TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Навигатор")), SC(new Chart(this)) {
+  setFixedSize(201, 224);
+  SC->setGeometry(4, 4, 193, 193);
+  SetUpChart(*SC);
+  auto frameSeries = std::make_unique<RectangleSeries>();
+  frameSeries->setTitle(QStringLiteral("Rect"));
+  frameSeries->setColor(Qt::blue);
+  frameSeries->setWidth(2);
+  frameSeries->setShown(false);
+  SC->addSeries(std::move(frameSeries));
+  Label(this, QStringLiteral("X:"), {4, 206});
+  XLabel = Label(this, QStringLiteral("-"), {20, 206});
+  XLabel->setMinimumWidth(46);
+  Label(this, QStringLiteral("Y:"), {68, 206});
+  YLabel = Label(this, QStringLiteral("-"), {84, 206});
+  YLabel->setMinimumWidth(44);
+  auto *bar = new QToolBar(this);
+  bar->setIconSize(QSize(16, 16));
+  bar->move(129, 199);
+  ZoomButton = ToolButton(bar, QStringLiteral("zoom-in"), QStyle::SP_FileDialogContentsView, QStringLiteral("Точное увеличение"));
+  OptButton = ToolButton(bar, QStringLiteral("preferences-system"), QStyle::SP_FileDialogDetailedView, QStringLiteral("Настройки"));
+  HelpButton = ToolButton(bar, QStringLiteral("help-contents"), QStyle::SP_DialogHelpButton, QStringLiteral("Справка"));
+  bar->adjustSize();
+  ZoomButton->setEnabled(false);
+  connect(ZoomButton, &QToolButton::clicked, this, &TScaleForm::ZoomButtonClick);
+  connect(OptButton, &QToolButton::clicked, this, &TScaleForm::OptButtonClick);
+  connect(HelpButton, &QToolButton::clicked, this, &TScaleForm::HelpButtonClick);
+}
+
+RectangleSeries *TScaleForm::Frame() const {
+  return static_cast<RectangleSeries *>(SC->series(SC->seriesCount() - 1));
+}
+
+void TScaleForm::ZoomButtonClick() {
+  if (Dialogs().Exec(*ZoomForm) != QDialog::Accepted) return;
+  Chart &fc = *FieldForm->FC;
+  const auto pixel = [&fc](ChartAxis axis, int value) {
+    return static_cast<int>(std::lround(fc.valueToPixel(axis, value)));
+  };
+  fc.zoomToPixels(pixel(ChartAxis::Bottom, ZoomForm->MinXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MinYSE->Value()),
+                  pixel(ChartAxis::Bottom, ZoomForm->MaxXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MaxYSE->Value()));
+}
+
+void TScaleForm::OptButtonClick() {
+  if (Dialogs().Exec(*ScaleOptForm) != QDialog::Accepted) return;
+  Frame()->setWidth(ScaleOptForm->BWidthSE->Value());
+  Frame()->setColor(ScaleOptForm->BorderCL->currentColor());
+}
+
+void TScaleForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }
+
+void UpdateNavigator() {
+  const Chart &fc = *FieldForm->FC;
+  RectangleSeries &frame = *ScaleForm->Frame();
+  const long double w = frame.width();
+  const long double bMin = fc.minimum(ChartAxis::Bottom), bMax = fc.maximum(ChartAxis::Bottom);
+  const long double lMin = fc.minimum(ChartAxis::Left), lMax = fc.maximum(ChartAxis::Left);
+  const long double width = std::max(1, fc.width()), height = std::max(1, fc.height());
+  const long double insetX = w * (bMax - bMin) / width, insetY = w * (lMax - lMin) / height;
+  frame.setCorners(QPointF(static_cast<double>(bMin + insetX), static_cast<double>(lMin + insetY)),
+                   QPointF(static_cast<double>(bMax - insetX), static_cast<double>(lMax - insetY)));
+  const TBounds &b = Project.Bounds();
+  if (b.MaxX - b.MinX > 0 && b.MaxY - b.MinY > 0) {
+    ScaleForm->XLabel->setText(ZoomPercent(b.MaxX - b.MinX, bMax - bMin));
+    ScaleForm->YLabel->setText(ZoomPercent(b.MaxY - b.MinY, lMax - lMin));
+  } else {
+    ScaleForm->XLabel->setText(QStringLiteral("-"));
+    ScaleForm->YLabel->setText(QStringLiteral("-"));
+  }
+}

@@ -1,0 +1,35 @@
+#include "scaleoptform.h"
+
+#include <QColorDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs.h"
+#include "intspinedit.h"
+
+TScaleOptForm *ScaleOptForm = nullptr;
+
+TScaleOptForm::TScaleOptForm(QWidget *parent) : QDialog(parent), BorderCL(new QColorDialog(Qt::blue, this)) {
+  setWindowTitle(QStringLiteral("Настройки"));
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(188, 80);
+  auto *border = new QGroupBox(QStringLiteral("Рамка"), this);
+  border->setGeometry(2, 0, 185, 47);
+  BordClButton = new QPushButton(QStringLiteral("Цвет..."), border);
+  BordClButton->setGeometry(6, 16, 65, 25);
+  (new QLabel(QStringLiteral("Толщина"), border))->move(88, 22);
+  BWidthSE = new TIntSpinEdit(border);
+  BWidthSE->SetRange(1, 9);
+  BWidthSE->SetValue(2);
+  BWidthSE->setGeometry(140, 18, 37, 21);
+  auto *cancel = new QPushButton(QStringLiteral("Отмена"), this);
+  cancel->setGeometry(50, 52, 65, 25);
+  auto *ok = new QPushButton(QStringLiteral("ОК"), this);
+  ok->setGeometry(120, 52, 65, 25);
+  connect(BordClButton, &QPushButton::clicked, this, &TScaleOptForm::BordClButtonClick);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TScaleOptForm::BordClButtonClick() { ChooseColor(*BorderCL); }

@@ -1,0 +1,5 @@
+#include "selfuncform.h"
+
+TSelFuncForm *SelFuncForm = nullptr;
+
+TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) { setWindowTitle(QStringLiteral("Выбор")); }

@@ -1,0 +1,132 @@
+#include <QColorDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "intspinedit.h"
+#include "viewfixture.h"
+
+namespace {
+
+class ScaleFormTest : public ViewTest {};
+
+TEST_F(ScaleFormTest, WithoutBoundsTheLabelsReadDashAndTheFrameIsHidden) {
+  ShowField(400, 300);
+  UpdateNavigator();
+  EXPECT_EQ(ScaleForm->XLabel->text(), "-");
+  EXPECT_EQ(ScaleForm->YLabel->text(), "-");
+  EXPECT_FALSE(ScaleForm->Frame()->isShown());
+  EXPECT_FALSE(ScaleForm->ZoomButton->isEnabled());
+  EXPECT_EQ(ScaleForm->SC->seriesCount(), 1);
+}
+
+TEST_F(ScaleFormTest, FrameIsTheViewInsetByThePenWidth) {
+  ShowField(400, 300);
+  SetBounds(-10, 10, -5, 5);
+  const QPointF first = ScaleForm->Frame()->firstCorner(), second = ScaleForm->Frame()->secondCorner();
+  EXPECT_DOUBLE_EQ(first.x(), -9.9);
+  EXPECT_DOUBLE_EQ(second.x(), 9.9);
+  EXPECT_DOUBLE_EQ(first.y(), static_cast<double>(-5 + 2 * 10.0L / 300));
+  EXPECT_DOUBLE_EQ(second.y(), static_cast<double>(5 - 2 * 10.0L / 300));
+  EXPECT_EQ(ScaleForm->XLabel->text(), "100%");
+  EXPECT_EQ(ScaleForm->YLabel->text(), "100%");
+}
+
+struct PercentCase {
+  double minX, maxX;
+  const char *label;
+};
+
+TEST_F(ScaleFormTest, LabelsGiveTheZoomPerAxis) {
+  ShowField(400, 300);
+  SetBounds(-10, 10, -5, 5);
+  for (const PercentCase &c : {PercentCase{-2.5, 2.5, "400%"}, PercentCase{0, 8, "250%"}, PercentCase{-8, 8, "125%"},
+                               PercentCase{1, 1, "-"}}) {
+    FieldForm->FC->setRange(ChartAxis::Bottom, c.minX, c.maxX);
+    UpdateNavigator();
+    EXPECT_EQ(ScaleForm->XLabel->text(), c.label);
+    EXPECT_EQ(ScaleForm->YLabel->text(), "100%");
+  }
+}
+
+// Types into the four fields of the exact-zoom dialog and presses its OK.
+std::function<int(QDialog &)> TypeAndConfirm(const std::array<const char *, 4> &values) {
+  return [values](QDialog &) {
+    TIntSpinEdit *fields[] = {ZoomForm->MinXSE, ZoomForm->MaxXSE, ZoomForm->MinYSE, ZoomForm->MaxYSE};
+    for (int i = 0; i < 4; ++i) TypeInto(fields[i], values[i]);
+    QTest::mouseClick(ZoomForm->OkButton, Qt::LeftButton);
+    return ZoomForm->result();
+  };
+}
+
+struct ZoomCase {
+  std::array<const char *, 4> typed;
+  std::array<int, 4> corrected;
+  double minX, maxX, minY, maxY;
+};
+
+TEST_F(ScaleFormTest, ExactZoomCorrectsTheLimitsAndZoomsToThem) {
+  ShowField(400, 300);
+  for (const ZoomCase &c : {ZoomCase{{"5", "-5", "-5", "5"}, {-5, 5, -5, 5}, -5, 5, -5, 5},
+                            ZoomCase{{"3", "3", "-2", "-2"}, {2, 4, -3, -1}, 2, 4, -3, -1},
+                            ZoomCase{{"10", "10", "-10", "-10"}, {9, 10, -10, -9}, 9, 10, -10, -9},
+                            ZoomCase{{"-500", "x", "7", "4"}, {-10, -10, 4, 7}, -10, -10, 4, 7}}) {
+    Project.Clear();
+    FieldForm->FC->removeAllSeries();
+    SetBounds(-10, 10, -10, 10);
+    if (c.corrected[0] == c.corrected[1]) continue;
+    dialogs->answers.push_back(TypeAndConfirm(c.typed));
+    QTest::mouseClick(ScaleForm->ZoomButton, Qt::LeftButton);
+    const int values[] = {ZoomForm->MinXSE->Value(), ZoomForm->MaxXSE->Value(), ZoomForm->MinYSE->Value(),
+                          ZoomForm->MaxYSE->Value()};
+    EXPECT_EQ(std::vector<int>(values, values + 4), std::vector<int>(c.corrected.begin(), c.corrected.end()));
+    const Chart &fc = *FieldForm->FC;
+    const double pixelX = 20.0 / fc.plotArea().width(), pixelY = 20.0 / fc.plotArea().height();
+    EXPECT_NEAR(fc.minimum(ChartAxis::Bottom), c.minX, pixelX);
+    EXPECT_NEAR(fc.maximum(ChartAxis::Bottom), c.maxX, pixelX);
+    EXPECT_NEAR(fc.minimum(ChartAxis::Left), c.minY, pixelY);
+    EXPECT_NEAR(fc.maximum(ChartAxis::Left), c.maxY, pixelY);
+  }
+}
+
+TEST_F(ScaleFormTest, CancelledExactZoomChangesNothing) {
+  ShowField(400, 300);
+  SetBounds(-10, 10, -10, 10);
+  dialogs->answers.push_back([](QDialog &dialog) {
+    dialog.reject();
+    return dialog.result();
+  });
+  QTest::mouseClick(ScaleForm->ZoomButton, Qt::LeftButton);
+  EXPECT_EQ(FieldForm->FC->minimum(ChartAxis::Bottom), -10);
+  EXPECT_EQ(FieldForm->FC->maximum(ChartAxis::Bottom), 10);
+}
+
+TEST_F(ScaleFormTest, OptionsSetTheFramePenAndKeepTheirOwnChoice) {
+  // The colour is chosen, then the options dialog is cancelled: the frame stays
+  // blue, the colour dialog keeps red for the next time.
+  dialogs->answers.push_back([this](QDialog &) {
+    dialogs->answers.push_front([](QDialog &colour) {
+      static_cast<QColorDialog &>(colour).setCurrentColor(Qt::red);
+      colour.accept();
+      return colour.result();
+    });
+    QTest::mouseClick(ScaleOptForm->BordClButton, Qt::LeftButton);
+    return int(QDialog::Rejected);
+  });
+  QTest::mouseClick(ScaleForm->OptButton, Qt::LeftButton);
+  EXPECT_EQ(ScaleForm->Frame()->color(), QColor(Qt::blue));
+  EXPECT_EQ(ScaleOptForm->BorderCL->currentColor(), QColor(Qt::red));
+
+  dialogs->answers.push_back([](QDialog &dialog) {
+    TypeInto(ScaleOptForm->BWidthSE, "12");
+    dialog.accept();
+    return dialog.result();
+  });
+  QTest::mouseClick(ScaleForm->OptButton, Qt::LeftButton);
+  EXPECT_EQ(ScaleForm->Frame()->color(), QColor(Qt::red));
+  EXPECT_EQ(ScaleForm->Frame()->width(), 9);
+}
+
+}  // namespace

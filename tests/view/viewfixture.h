@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "chart.h"
+#include "fieldform.h"
+#include "intspinedit.h"
+#include "lineseries.h"
+#include "project.h"
+#include "rectangleseries.h"
+#include "scaleform.h"
+#include "scaleoptform.h"
+#include "scripteddialogs.h"
+#include "zoomform.h"
+
+// Types into a spin field's own editor, replacing what it holds.
+inline void TypeInto(TIntSpinEdit *field, const char *text) {
+  auto *editor = field->findChild<QLineEdit *>();
+  editor->selectAll();
+  QTest::keyClicks(editor, text);
+}
+
+// The plot window and the navigator with their dialogs, fresh for each test,
+// and a project with bounds as adding the first layer leaves it.
+class ViewTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    auto scripted = std::make_unique<TScriptedDialogs>();
+    dialogs = scripted.get();
+    previous_ = SetDialogs(std::move(scripted));
+    field_ = std::make_unique<TFieldForm>();
+    scale_ = std::make_unique<TScaleForm>(nullptr);
+    zoom_ = std::make_unique<TZoomForm>();
+    scaleOpt_ = std::make_unique<TScaleOptForm>();
+    FieldForm = field_.get();
+    ScaleForm = scale_.get();
+    ZoomForm = zoom_.get();
+    ScaleOptForm = scaleOpt_.get();
+    Project.Clear();
+  }
+
+  void TearDown() override {
+    Project.Clear();
+    SetDialogs(std::move(previous_));
+    FieldForm = nullptr;
+    ScaleForm = nullptr;
+    QLocale::setDefault(QLocale::c());
+  }
+
+  void SetBounds(long double minX, long double maxX, long double minY, long double maxY) {
+    Project.SetBounds({minX, maxX, minY, maxY});
+    for (Chart *chart : {FieldForm->FC, ScaleForm->SC}) {
+      chart->setRange(ChartAxis::Bottom, static_cast<double>(minX), static_cast<double>(maxX));
+      chart->setRange(ChartAxis::Left, static_cast<double>(minY), static_cast<double>(maxY));
+    }
+    auto placeholder = std::make_unique<LineSeries>();
+    placeholder->setTitle(QStringLiteral(" "));
+    FieldForm->FC->addSeries(std::move(placeholder));
+    FieldForm->FC->setZoomEnabled(true);
+    ScaleForm->Frame()->setShown(true);
+    ZoomForm->PrepareForBounds(minX, maxX, minY, maxY);
+    ScaleForm->ZoomButton->setEnabled(true);
+    UpdateNavigator();
+  }
+
+  // Shows the plot window with its chart at exactly the given size.
+  void ShowField(int chartWidth, int chartHeight) {
+    FieldForm->resize(chartWidth, chartHeight + FieldForm->CoordSB->height());
+    FieldForm->show();
+    QCoreApplication::processEvents();
+    FieldForm->FC->resize(chartWidth, chartHeight);
+    QCoreApplication::processEvents();
+  }
+
+  TScriptedDialogs *dialogs = nullptr;
+
+ private:
+  std::unique_ptr<TDialogs> previous_;
+  std::unique_ptr<TFieldForm> field_;
+  std::unique_ptr<TScaleForm> scale_;
+  std::unique_ptr<TZoomForm> zoom_;
+  std::unique_ptr<TScaleOptForm> scaleOpt_;
+};

@@ -2,4 +2,4 @@
 
 TNewForm *NewForm = nullptr;
 
-TNewForm::TNewForm(QWidget *parent) : QDialog(parent) { setWindowTitle(QStringLiteral("Границы")); }
+TNewForm::TNewForm(QWidget *parent) : TLimitsForm(QStringLiteral("Границы"), parent) {}

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QDialog>
+#include "limitsform.h"
 
-class TNewForm : public QDialog {
+// The bounds dialog: the region of a new project, kept from one new project to
+// the next.
+class TNewForm : public TLimitsForm {
   Q_OBJECT
 
  public:

@@ -1,9 +1,8 @@
 #include "zoomform.h"
 
-#include <QFrame>
-#include <QLabel>
-#include <QPushButton>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "intspinedit.h"
 
@@ -11,76 +10,19 @@ TZoomForm *ZoomForm = nullptr;
 
 namespace {
 
-TIntSpinEdit *Field(QWidget *parent, const QString &caption, QPoint label, QPoint field, int value) {
-  (new QLabel(caption, parent))->move(label);
-  auto *edit = new TIntSpinEdit(parent);
-  edit->SetRange(-1000, 1000);
-  edit->SetValue(value);
-  edit->setGeometry(field.x(), field.y(), 53, 21);
-  return edit;
-}
-
 int Rounded(long double bound) {
   return static_cast<int>(std::clamp<long double>(std::nearbyint(bound), INT32_MIN, INT32_MAX));
 }
 
-void Exchange(TIntSpinEdit &a, TIntSpinEdit &b) {
-  const int first = a.Value();
-  a.SetValue(b.Value());
-  b.SetValue(first);
-}
-
-void Widen(TIntSpinEdit &minimum, TIntSpinEdit &maximum) {
-  const int value = minimum.Value();
-  minimum.SetValue(value - 1);
-  maximum.SetValue(value + 1);
-}
-
 }  // namespace
 
-TZoomForm::TZoomForm(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Точное увеличение"));
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(214, 95);
-  MinXSE = Field(this, QStringLiteral("Мин. X"), {4, 8}, {48, 4}, -10);
-  MaxXSE = Field(this, QStringLiteral("Макс. X"), {112, 8}, {158, 4}, 10);
-  MinYSE = Field(this, QStringLiteral("Мин. Y"), {4, 36}, {48, 32}, -10);
-  MaxYSE = Field(this, QStringLiteral("Макс. Y"), {112, 36}, {158, 32}, 10);
-  auto *bevel = new QFrame(this);
-  bevel->setFrameShape(QFrame::HLine);
-  bevel->setGeometry(2, 60, 210, 2);
-  CancelButton = new QPushButton(QStringLiteral("Отмена"), this);
-  CancelButton->setGeometry(76, 68, 65, 25);
-  OkButton = new QPushButton(QStringLiteral("ОК"), this);
-  OkButton->setGeometry(146, 68, 65, 25);
-  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-  setTabOrder(MinXSE, MaxXSE);
-  setTabOrder(MaxXSE, MinYSE);
-  setTabOrder(MinYSE, MaxYSE);
-  setTabOrder(MaxYSE, CancelButton);
-  setTabOrder(CancelButton, OkButton);
-}
+TZoomForm::TZoomForm(QWidget *parent) : TLimitsForm(QStringLiteral("Точное увеличение"), parent) {}
 
 void TZoomForm::PrepareForBounds(long double minX, long double maxX, long double minY, long double maxY) {
-  MinXSE->SetRange(Rounded(minX), Rounded(maxX));
-  MaxXSE->SetRange(Rounded(minX), Rounded(maxX));
-  MinYSE->SetRange(Rounded(minY), Rounded(maxY));
-  MaxYSE->SetRange(Rounded(minY), Rounded(maxY));
+  for (TIntSpinEdit *field : {MinXSE, MaxXSE}) field->SetRange(Rounded(minX), Rounded(maxX));
+  for (TIntSpinEdit *field : {MinYSE, MaxYSE}) field->SetRange(Rounded(minY), Rounded(maxY));
   MinXSE->SetValue(Rounded(minX));
   MaxXSE->SetValue(Rounded(maxX));
   MinYSE->SetValue(Rounded(minY));
   MaxYSE->SetValue(Rounded(maxY));
-}
-
-void TZoomForm::OkButtonClick() {
-  if (MaxXSE->Value() < MinXSE->Value()) Exchange(*MinXSE, *MaxXSE);
-  if (MaxYSE->Value() < MinYSE->Value()) Exchange(*MinYSE, *MaxYSE);
-  if (MaxXSE->Value() == MinXSE->Value()) Widen(*MinXSE, *MaxXSE);
-  if (MaxYSE->Value() == MinYSE->Value()) Widen(*MinYSE, *MaxYSE);
-}
-
-void TZoomForm::accept() {
-  OkButtonClick();
-  QDialog::accept();
 }

@@ -13,6 +13,7 @@
 #include "intspinedit.h"
 #include "lineseries.h"
 #include "project.h"
+#include "projectcharts.h"
 #include "rectangleseries.h"
 #include "scaleform.h"
 #include "scaleoptform.h"
@@ -56,18 +57,7 @@ class ViewTest : public testing::Test {
 
   void SetBounds(long double minX, long double maxX, long double minY, long double maxY) {
     Project.SetBounds({minX, maxX, minY, maxY});
-    for (Chart *chart : {FieldForm->FC, ScaleForm->SC}) {
-      chart->setRange(ChartAxis::Bottom, static_cast<double>(minX), static_cast<double>(maxX));
-      chart->setRange(ChartAxis::Left, static_cast<double>(minY), static_cast<double>(maxY));
-    }
-    auto placeholder = std::make_unique<LineSeries>();
-    placeholder->setTitle(QStringLiteral(" "));
-    FieldForm->FC->addSeries(std::move(placeholder));
-    FieldForm->FC->setZoomEnabled(true);
-    ScaleForm->Frame()->setShown(true);
-    ZoomForm->PrepareForBounds(minX, maxX, minY, maxY);
-    ScaleForm->ZoomButton->setEnabled(true);
-    UpdateNavigator();
+    StartProjectCharts();
   }
 
   // Shows the plot window with its chart at exactly the given size.

@@ -1,0 +1,242 @@
+#include "mainform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "aboutform.h"
+#include "dialogs.h"
+#include "helpviewer.h"
+#include "toolwindow.h"
+#include "windowexposure.h"
+
+TMainForm *MainForm = nullptr;
+
+namespace {
+
+const QString Title = QStringLiteral("Lumoplot 2003");
+
+// A picture of the desktop's icon theme, or our own where the theme has none.
+QIcon CommandIcon(const char *name) {
+  const QString themeName = QString::fromLatin1(name);
+  return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/icons/%1.svg").arg(themeName)));
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
+  setWindowTitle(Title);
+  resize(700, 500);
+  createActions();
+  createPanelToggles();
+  createMenus();
+  createToolBars();
+  createMdiArea();
+}
+
+void TMainForm::createActions() {
+  NewButton = CreateCommand("NewButton", "Новый", "Новый проект", "document-new", &TMainForm::NewButtonClick);
+  OpenButton = CreateCommand("OpenButton", "Открыть...", "Открыть проект", "document-open", &TMainForm::OpenButtonClick);
+  SaveButton =
+      CreateCommand("SaveButton", "Сохранить...", "Сохранить проект", "document-save", &TMainForm::SaveButtonClick);
+  SavePButton = CreateCommand("SavePButton", "Сохранить графики...", "Сохранить графики", "image-x-generic",
+                              &TMainForm::SavePButtonClick);
+  SaveTButton = CreateCommand("SaveTButton", "Сохранить значения...", "Сохранить значения", "text-x-generic",
+                              &TMainForm::SaveTButtonClick);
+  PrintPButton = CreateCommand("PrintPButton", "Печатать графики...", "Печатать графики", "document-print",
+                               &TMainForm::PrintPButtonClick);
+  PrintTButton = CreateCommand("PrintTButton", "Печатать значения...", "Печатать значения", "lumoplot-print-values",
+                               &TMainForm::PrintTButtonClick);
+  OptButton = CreateCommand("OptButton", "Настройки...", "Настройки", "preferences-system", &TMainForm::OptButtonClick);
+  InfoButton = CreateCommand("InfoButton", "О программе...", "О программе", "help-about", &TMainForm::InfoButtonClick);
+  HelpButton = CreateCommand("HelpButton", "Справка", "Справка", "help-contents", &TMainForm::HelpButtonClick);
+  N7 = CreateCommand("N7", "Выход", QString(), "application-exit", &TMainForm::N7Click);
+
+  NewButton->setShortcut(Qt::Key_F2);
+  OpenButton->setShortcut(Qt::Key_F3);
+  SaveButton->setShortcut(Qt::Key_F4);
+  OptButton->setShortcut(Qt::Key_F5);
+  HelpButton->setShortcut(Qt::Key_F1);
+}
+
+// All three panels start shown, so their toggles start checked.
+void TMainForm::createPanelToggles() {
+  N13 = CreatePanelToggle("N13", "Навигатор", "lumoplot-navigator");
+  N14 = CreatePanelToggle("N14", "Слои", "lumoplot-layers");
+  N15 = CreatePanelToggle("N15", "Калькулятор", "accessories-calculator");
+}
+
+void TMainForm::createMenus() {
+  N1 = menuBar()->addMenu(QStringLiteral("Проект"));
+  N1->addActions({NewButton, OpenButton, SaveButton});
+  N1->addSeparator();
+  N1->addAction(N7);
+
+  N16 = menuBar()->addMenu(QStringLiteral("Сервис"));
+  N16->addActions({SavePButton, SaveTButton});
+  N16->addSeparator();
+  N16->addActions({PrintPButton, PrintTButton});
+
+  N3 = menuBar()->addMenu(QStringLiteral("Параметры"));
+  N3->addAction(OptButton);
+
+  N4 = menuBar()->addMenu(QStringLiteral("Панели"));
+  N4->addActions({N13, N14, N15});
+
+  N5 = menuBar()->addMenu(QStringLiteral("Помощь"));
+  N5->addActions({InfoButton, HelpButton});
+}
+
+void TMainForm::createToolBars() {
+  MainTB = addToolBar(QStringLiteral("MainTB"));
+  MainTB->setObjectName(QStringLiteral("MainTB"));
+  MainTB->setMovable(false);
+  MainTB->setFloatable(false);
+  MainTB->setIconSize(QSize(16, 16));
+  MainTB->addSeparator();
+  MainTB->addActions({NewButton, OpenButton, SaveButton});
+  MainTB->addSeparator();
+  MainTB->addActions({SavePButton, SaveTButton});
+  MainTB->addSeparator();
+  MainTB->addActions({PrintPButton, PrintTButton});
+  MainTB->addSeparator();
+  MainTB->addAction(OptButton);
+  MainTB->addSeparator();
+  MainTB->addActions({N13, N14, N15});
+  MainTB->addSeparator();
+  MainTB->addActions({InfoButton, HelpButton});
+
+  ScaleTB = ToolButtonOf(N13);
+  LayersTB = ToolButtonOf(N14);
+  CalcTB = ToolButtonOf(N15);
+  ScaleTB->setObjectName(QStringLiteral("ScaleTB"));
+  LayersTB->setObjectName(QStringLiteral("LayersTB"));
+  CalcTB->setObjectName(QStringLiteral("CalcTB"));
+}
+
+// Scroll bars appear when the plot window reaches past the frame's client area.
+void TMainForm::createMdiArea() {
+  MdiArea = new QMdiArea(this);
+  MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(MdiArea);
+}
+
+QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon) {
+  auto *action = new QAction(CommandIcon(icon), caption, this);
+  action->setObjectName(QString::fromLatin1(name));
+  if (!hint.isEmpty()) {
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+  }
+  return action;
+}
+
+QAction *TMainForm::CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
+                                  void (TMainForm::*handler)()) {
+  QAction *command = CreateAction(name, caption, hint, icon);
+  connect(command, &QAction::triggered, this, handler);
+  return command;
+}
+
+QAction *TMainForm::CreatePanelToggle(const char *name, const QString &caption, const char *icon) {
+  const QString hint = QStringLiteral("Показать/скрыть панель \"%1\"").arg(caption);
+  QAction *toggle = CreateAction(name, caption, hint, icon);
+  toggle->setCheckable(true);
+  toggle->setChecked(true);
+  return toggle;
+}
+
+QToolButton *TMainForm::ToolButtonOf(QAction *action) const {
+  return qobject_cast<QToolButton *>(MainTB->widgetForAction(action));
+}
+
+void TMainForm::AdoptPlotWindow(QWidget *plotWindow) {
+  PlotWindow = MdiArea->addSubWindow(plotWindow);
+  PlotWindow->installEventFilter(this);
+}
+
+void TMainForm::AttachPanels(TToolWindow *scale, TToolWindow *layers, TToolWindow *calc) {
+  panels_ = {scale, layers, calc};
+  AttachPanel(N13, scale);
+  AttachPanel(N14, layers);
+  AttachPanel(N15, calc);
+}
+
+// The check mark is the one record of a panel's state: the tool button shows
+// the same action's check mark, and a panel closed by its own close box is
+// already hidden when the mark is cleared.
+void TMainForm::AttachPanel(QAction *toggle, TToolWindow *panel) {
+  connect(toggle, &QAction::toggled, panel, &QWidget::setVisible);
+  connect(panel, &TToolWindow::ClosedByUser, toggle, [toggle] { toggle->setChecked(false); });
+}
+
+// The frame is shown once, so the panels are placed once: as soon as the frame
+// is on screen with the size the window manager gave it. Starting from the
+// screen's free area keeps that size where no window manager maximises.
+void TMainForm::ShowMaximised() {
+  setGeometry(screen()->availableGeometry());
+  showMaximized();
+  WaitUntilExposed(windowHandle());
+  FormShow();
+}
+
+// Closing the frame ends the program, even while the help viewer is open.
+void TMainForm::closeEvent(QCloseEvent *event) {
+  QMainWindow::closeEvent(event);
+  if (event->isAccepted()) QCoreApplication::quit();
+}
+
+// The plot window is never destroyed: its close box only minimises it.
+bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == PlotWindow && event->type() == QEvent::Close) {
+    event->ignore();
+    PlotWindow->showMinimized();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// The tool bar is always there: no menu to hide it.
+QMenu *TMainForm::createPopupMenu() { return nullptr; }
+
+// The panels go in one column along the right side, directly below the tool
+// bar, and the plot window fills the rest; later resizing moves nothing.
+void TMainForm::FormShow() {
+  if (PlotWindow == nullptr || panels_[0] == nullptr) return;
+  const QRect frame = frameGeometry();
+  int top = MainTB->mapToGlobal(QPoint(0, 0)).y() + MainTB->height();
+  for (TToolWindow *panel : panels_) {
+    const QRect outer = panel->frameGeometry();
+    panel->move(frame.left() + frame.width() - outer.width() - 28, top);
+    top += outer.height();
+  }
+  PlotWindow->resize(frame.width() - panels_[0]->frameGeometry().width() - 32, frame.height() - 82);
+}
+
+// Commands whose work comes with later windows say so instead of doing nothing.
+void TMainForm::NewButtonClick() { ReportNotAvailable(NewButton); }
+void TMainForm::OpenButtonClick() { ReportNotAvailable(OpenButton); }
+void TMainForm::SaveButtonClick() { ReportNotAvailable(SaveButton); }
+void TMainForm::SavePButtonClick() { ReportNotAvailable(SavePButton); }
+void TMainForm::SaveTButtonClick() { ReportNotAvailable(SaveTButton); }
+void TMainForm::PrintPButtonClick() { ReportNotAvailable(PrintPButton); }
+void TMainForm::PrintTButtonClick() { ReportNotAvailable(PrintTButton); }
+void TMainForm::OptButtonClick() { ReportNotAvailable(OptButton); }
+
+void TMainForm::InfoButtonClick() { Dialogs().Exec(*AboutForm); }
+void TMainForm::HelpButtonClick() { ShowHelpTopic(0); }
+
+// No question and no offer to save: the project in memory is discarded.
+void TMainForm::N7Click() { close(); }
+
+void TMainForm::ReportNotAvailable(const QAction *command) {
+  Dialogs().Message(this, QMessageBox::Information, Title,
+                    QStringLiteral("Команда \"%1\" пока недоступна.").arg(command->toolTip()), QMessageBox::Ok);
+}

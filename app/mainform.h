@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class QToolButton;
+class TToolWindow;
+
+// The frame window: a multiple-document frame whose only child is the plot
+// window. Every command that is not inside a panel or a dialog starts from its
+// menu or its tool bar; a command is one action that both of them show, so a
+// menu item and its tool button cannot do different things.
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TMainForm(QWidget *parent = nullptr);
+
+  // Makes the plot window the frame's one child window.
+  void AdoptPlotWindow(QWidget *plotWindow);
+  // Ties the navigator, layers and calculator panels to their toggles.
+  void AttachPanels(TToolWindow *scale, TToolWindow *layers, TToolWindow *calc);
+  // Shows the frame and places the panels and the plot window, once.
+  void ShowMaximised();
+
+  // The commands, named after their tool buttons.
+  QAction *NewButton;
+  QAction *OpenButton;
+  QAction *SaveButton;
+  QAction *SavePButton;
+  QAction *SaveTButton;
+  QAction *PrintPButton;
+  QAction *PrintTButton;
+  QAction *OptButton;
+  QAction *InfoButton;
+  QAction *HelpButton;
+  // The panel toggles and the exit, named after their menu items.
+  QAction *N13;
+  QAction *N14;
+  QAction *N15;
+  QAction *N7;
+
+  QMenu *N1;
+  QMenu *N16;
+  QMenu *N3;
+  QMenu *N4;
+  QMenu *N5;
+  QToolBar *MainTB;
+  QToolButton *ScaleTB;
+  QToolButton *LayersTB;
+  QToolButton *CalcTB;
+  QMdiArea *MdiArea;
+  QMdiSubWindow *PlotWindow = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  QMenu *createPopupMenu() override;
+
+ private:
+  void createActions();
+  void createPanelToggles();
+  void createMenus();
+  void createToolBars();
+  void createMdiArea();
+
+  QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon);
+  QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
+                         void (TMainForm::*handler)());
+  QAction *CreatePanelToggle(const char *name, const QString &caption, const char *icon);
+  QToolButton *ToolButtonOf(QAction *action) const;
+  void AttachPanel(QAction *toggle, TToolWindow *panel);
+
+  void FormShow();
+  void NewButtonClick();
+  void OpenButtonClick();
+  void SaveButtonClick();
+  void SavePButtonClick();
+  void SaveTButtonClick();
+  void PrintPButtonClick();
+  void PrintTButtonClick();
+  void OptButtonClick();
+  void InfoButtonClick();
+  void HelpButtonClick();
+  void N7Click();
+  void ReportNotAvailable(const QAction *command);
+
+  // Navigator, layers, calculator: the column FormShow places.
+  std::array<TToolWindow *, 3> panels_{};
+};
+
+extern TMainForm *MainForm;

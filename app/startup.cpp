@@ -1,0 +1,79 @@
+#include "startup.h"
+
+#include <QCoreApplication>
+
+#include "aboutform.h"
+#include "addform.h"
+#include "calcform.h"
+#include "calcoptform.h"
+#include "fieldform.h"
+#include "helpviewer.h"
+#include "layersform.h"
+#include "layersoptform.h"
+#include "mainform.h"
+#include "newform.h"
+#include "optionsform.h"
+#include "scaleform.h"
+#include "scaleoptform.h"
+#include "selfuncform.h"
+#include "zoomform.h"
+
+namespace {
+
+template <typename TWindow>
+void Destroy(TWindow *&window) {
+  delete window;
+  window = nullptr;
+}
+
+}  // namespace
+
+void SetTitleAndHelpFile() {
+  // The application name rather than a display name: Qt would append a display
+  // name to every window's caption.
+  QCoreApplication::setApplicationName(QStringLiteral("Lumoplot 2003"));
+  SetHelpFile(QStringLiteral("Help/Lumoplot.hlp"));
+}
+
+void CreateWindows() {
+  MainForm = new TMainForm;
+  FieldForm = new TFieldForm;
+  MainForm->AdoptPlotWindow(FieldForm);
+  ScaleForm = new TScaleForm(MainForm);
+  LayersForm = new TLayersForm(MainForm);
+  CalcForm = new TCalcForm(MainForm);
+  MainForm->AttachPanels(ScaleForm, LayersForm, CalcForm);
+  NewForm = new TNewForm(MainForm);
+  AddForm = new TAddForm(MainForm);
+  ScaleOptForm = new TScaleOptForm(MainForm);
+  LayersOptForm = new TLayersOptForm(MainForm);
+  CalcOptForm = new TCalcOptForm(MainForm);
+  ZoomForm = new TZoomForm(MainForm);
+  OptionsForm = new TOptionsForm(MainForm);
+  AboutForm = new TAboutForm(MainForm);
+  SelFuncForm = new TSelFuncForm(MainForm);
+}
+
+void ShowWindows() {
+  FieldForm->show();
+  ScaleForm->show();
+  LayersForm->show();
+  CalcForm->show();
+}
+
+void DestroyWindows() {
+  Destroy(SelFuncForm);
+  Destroy(AboutForm);
+  Destroy(OptionsForm);
+  Destroy(ZoomForm);
+  Destroy(CalcOptForm);
+  Destroy(LayersOptForm);
+  Destroy(ScaleOptForm);
+  Destroy(AddForm);
+  Destroy(NewForm);
+  Destroy(CalcForm);
+  Destroy(LayersForm);
+  Destroy(ScaleForm);
+  Destroy(FieldForm);
+  Destroy(MainForm);
+}

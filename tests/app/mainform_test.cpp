@@ -1,0 +1,239 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "aboutform.h"
+#include "addform.h"
+#include "appfixture.h"
+#include "calcform.h"
+#include "fieldform.h"
+#include "layersform.h"
+#include "newform.h"
+#include "scaleform.h"
+#include "zoomform.h"
+
+namespace {
+
+// The menu as the user reads it: "caption shortcut" items, "-" for a line.
+QString MenuText(const QMenu *menu) {
+  QStringList items;
+  for (const QAction *item : menu->actions()) {
+    if (item->isSeparator()) items << QStringLiteral("-");
+    else items << (item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
+  }
+  return menu->title() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
+}
+
+// The tool bar as the user reads it: the tool tips, "|" for a separator and
+// "[x]" for a button that is down.
+QString ToolBarText(const QToolBar *bar) {
+  QStringList items;
+  for (QAction *action : bar->actions()) {
+    if (action->isSeparator()) {
+      items << QStringLiteral("|");
+      continue;
+    }
+    const auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action));
+    items << button->toolTip() + (button->isChecked() ? QStringLiteral(" [x]") : QString());
+  }
+  return items.join(QStringLiteral(", "));
+}
+
+TEST_F(AppTest, MenuAndToolBarReadAsDesigned) {
+  const QString menus[] = {
+      "Проект: Новый F2 | Открыть... F3 | Сохранить... F4 | - | Выход",
+      "Сервис: Сохранить графики... | Сохранить значения... | - | Печатать графики... | Печатать значения...",
+      "Параметры: Настройки... F5",
+      "Панели: Навигатор | Слои | Калькулятор",
+      "Помощь: О программе... | Справка F1",
+  };
+  const QList<QAction *> topLevel = MainForm->menuBar()->actions();
+  ASSERT_EQ(topLevel.size(), 5);
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(MenuText(topLevel[i]->menu()), menus[i]);
+
+  EXPECT_EQ(ToolBarText(MainForm->MainTB),
+            "|, Новый проект, Открыть проект, Сохранить проект, |, Сохранить графики, Сохранить значения, |, "
+            "Печатать графики, Печатать значения, |, Настройки, |, "
+            "Показать/скрыть панель \"Навигатор\" [x], Показать/скрыть панель \"Слои\" [x], "
+            "Показать/скрыть панель \"Калькулятор\" [x], |, О программе, Справка");
+}
+
+TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
+  struct Window {
+    QWidget *window;
+    const char *caption;
+    bool shown;
+  };
+  const Window windows[] = {
+      {MainForm, "Lumoplot 2003", true},  {FieldForm, "График", true},        {ScaleForm, "Навигатор", true},
+      {LayersForm, "Слои", true},         {CalcForm, "Калькулятор", true},    {NewForm, "Границы", false},
+      {AddForm, "Новый", false},          {ZoomForm, "Точное увеличение", false}, {AboutForm, "О программе", false},
+  };
+  for (const Window &w : windows) {
+    EXPECT_EQ(w.window->windowTitle(), QString::fromUtf8(w.caption));
+    EXPECT_EQ(w.window->isVisible(), w.shown) << w.caption;
+    if (w.window != MainForm && w.window != FieldForm) {
+      EXPECT_EQ(w.window->parentWidget(), MainForm) << w.caption;
+    }
+  }
+  EXPECT_TRUE(MainForm->isMaximized());
+  ASSERT_EQ(MainForm->MdiArea->subWindowList().size(), 1);
+  EXPECT_EQ(MainForm->MdiArea->subWindowList()[0]->widget(), FieldForm);
+}
+
+TEST_F(AppTest, PanelsStandInAColumnAtTheRightBelowTheToolBar) {
+  const QRect frame = MainForm->frameGeometry();
+  int top = MainForm->MainTB->mapToGlobal(QPoint(0, 0)).y() + MainForm->MainTB->height();
+  for (QWidget *panel : std::initializer_list<QWidget *>{ScaleForm, LayersForm, CalcForm}) {
+    const QRect outer = panel->frameGeometry();
+    EXPECT_EQ(outer.topLeft(), QPoint(frame.left() + frame.width() - outer.width() - 28, top))
+        << panel->windowTitle().toStdString();
+    top += outer.height();
+  }
+  EXPECT_EQ(MainForm->PlotWindow->size(),
+            QSize(frame.width() - ScaleForm->frameGeometry().width() - 32, frame.height() - 82));
+}
+
+enum class Way { Menu, Button, CloseBox };
+
+struct Step {
+  Way way;
+  bool shown;
+};
+
+struct Panel {
+  const char *name;
+  QAction *TMainForm::*toggle;
+  QToolButton *TMainForm::*button;
+  QWidget *(*window)();
+};
+
+// Opens the menu and clicks the item with the mouse.
+void ChooseFromMenu(QMenu *menu, QAction *item) {
+  menu->popup(MainForm->mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+void Take(const Step &step, QAction *toggle, QToolButton *button, QWidget *panel) {
+  switch (step.way) {
+    case Way::Menu: ChooseFromMenu(MainForm->N4, toggle); break;
+    case Way::Button: QTest::mouseClick(button, Qt::LeftButton); break;
+    case Way::CloseBox: panel->close(); break;
+  }
+}
+
+class PanelToggleTest : public AppTest, public testing::WithParamInterface<Panel> {};
+
+TEST_P(PanelToggleTest, CheckMarkButtonAndVisibilityStayEqual) {
+  const Step steps[] = {
+      {Way::Menu, false},     {Way::Menu, true},  {Way::Button, false},   {Way::Button, true},
+      {Way::CloseBox, false}, {Way::Menu, true},  {Way::CloseBox, false}, {Way::Button, true},
+  };
+  QAction *toggle = MainForm->*GetParam().toggle;
+  QToolButton *button = MainForm->*GetParam().button;
+  QWidget *panel = GetParam().window();
+  int index = 0;
+  for (const Step &step : steps) {
+    Take(step, toggle, button, panel);
+    EXPECT_EQ(toggle->isChecked(), step.shown) << "step " << index;
+    EXPECT_EQ(button->isChecked(), step.shown) << "step " << index;
+    EXPECT_EQ(panel->isVisible(), step.shown) << "step " << index;
+    ++index;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panels, PanelToggleTest,
+    testing::Values(Panel{"Navigator", &TMainForm::N13, &TMainForm::ScaleTB, []() -> QWidget * { return ScaleForm; }},
+                    Panel{"Layers", &TMainForm::N14, &TMainForm::LayersTB, []() -> QWidget * { return LayersForm; }},
+                    Panel{"Calculator", &TMainForm::N15, &TMainForm::CalcTB, []() -> QWidget * { return CalcForm; }}),
+    [](const testing::TestParamInfo<Panel> &info) { return std::string(info.param.name); });
+
+QString NotAvailable(const char *command) {
+  return QStringLiteral("Команда \"%1\" пока недоступна.").arg(QString::fromUtf8(command));
+}
+
+// The command a key or button ran, as the user sees it: the help viewer, a
+// modal dialog's caption or a message box's text.
+QString Effect(const TRecordingDialogs &dialogs) {
+  if (HelpViewer().isVisible()) return QStringLiteral("help at ") + HelpFile();
+  if (!dialogs.dialogsShown.empty()) return QStringLiteral("dialog ") + dialogs.dialogsShown.back();
+  if (!dialogs.messages.empty()) return dialogs.messages.back().text;
+  return QStringLiteral("nothing");
+}
+
+void Forget(TRecordingDialogs &dialogs) {
+  HelpViewer().hide();
+  dialogs.dialogsShown.clear();
+  dialogs.messages.clear();
+}
+
+TEST_F(AppTest, FunctionKeysRunTheirCommandsFromTheFrameAndFromAPanel) {
+  struct KeyCase {
+    Qt::Key key;
+    QString effect;
+  };
+  const KeyCase cases[] = {
+      {Qt::Key_F1, QStringLiteral("help at ") + HelpFileNextToProgram()},
+      {Qt::Key_F2, NotAvailable("Новый проект")},
+      {Qt::Key_F3, NotAvailable("Открыть проект")},
+      {Qt::Key_F4, NotAvailable("Сохранить проект")},
+      {Qt::Key_F5, NotAvailable("Настройки")},
+      {Qt::Key_F6, QStringLiteral("nothing")},
+  };
+  for (QWidget *window : std::initializer_list<QWidget *>{MainForm, LayersForm}) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (const KeyCase &c : cases) {
+      Forget(*dialogs);
+      QTest::keyClick(window, c.key);
+      EXPECT_EQ(Effect(*dialogs), c.effect) << window->windowTitle().toStdString() << ", key " << c.key;
+    }
+  }
+}
+
+TEST_F(AppTest, ToolButtonsRunTheirCommands) {
+  struct ButtonCase {
+    QAction *TMainForm::*command;
+    QString effect;
+  };
+  const ButtonCase cases[] = {
+      {&TMainForm::NewButton, NotAvailable("Новый проект")},
+      {&TMainForm::OpenButton, NotAvailable("Открыть проект")},
+      {&TMainForm::SaveButton, NotAvailable("Сохранить проект")},
+      {&TMainForm::SavePButton, NotAvailable("Сохранить графики")},
+      {&TMainForm::SaveTButton, NotAvailable("Сохранить значения")},
+      {&TMainForm::PrintPButton, NotAvailable("Печатать графики")},
+      {&TMainForm::PrintTButton, NotAvailable("Печатать значения")},
+      {&TMainForm::OptButton, NotAvailable("Настройки")},
+      {&TMainForm::InfoButton, QStringLiteral("dialog О программе")},
+      {&TMainForm::HelpButton, QStringLiteral("help at ") + HelpFileNextToProgram()},
+  };
+  for (const ButtonCase &c : cases) {
+    Forget(*dialogs);
+    QAction *command = MainForm->*c.command;
+    QTest::mouseClick(MainForm->MainTB->widgetForAction(command), Qt::LeftButton);
+    EXPECT_EQ(Effect(*dialogs), c.effect) << command->objectName().toStdString();
+  }
+}
+
+TEST_F(AppTest, ClosingThePlotWindowOnlyMinimisesIt) {
+  QPointer<TFieldForm> plot = FieldForm;
+  EXPECT_FALSE(MainForm->PlotWindow->close());
+  EXPECT_TRUE(MainForm->PlotWindow->isMinimized());
+  EXPECT_FALSE(plot.isNull());
+  EXPECT_EQ(MainForm->MdiArea->subWindowList().size(), 1);
+}
+
+TEST_F(AppTest, ExitClosesTheFrameWithoutAQuestion) {
+  ChooseFromMenu(MainForm->N1, MainForm->N7);
+  EXPECT_FALSE(MainForm->isVisible());
+  EXPECT_TRUE(dialogs->messages.empty());
+}
+
+}  // namespace

@@ -73,28 +73,30 @@ void TMainForm::createPanelToggles() {
 }
 
 void TMainForm::createMenus() {
-  N1 = menuBar()->addMenu(QStringLiteral("Проект"));
+  MainMenu = menuBar();
+  MainMenu->setObjectName(QStringLiteral("MainMenu"));
+  N1 = AddMenu("N1", "Проект");
   N1->addActions({NewButton, OpenButton, SaveButton});
   N1->addSeparator();
   N1->addAction(N7);
 
-  N16 = menuBar()->addMenu(QStringLiteral("Сервис"));
+  N16 = AddMenu("N16", "Сервис");
   N16->addActions({SavePButton, SaveTButton});
   N16->addSeparator();
   N16->addActions({PrintPButton, PrintTButton});
 
-  N3 = menuBar()->addMenu(QStringLiteral("Параметры"));
+  N3 = AddMenu("N3", "Параметры");
   N3->addAction(OptButton);
 
-  N4 = menuBar()->addMenu(QStringLiteral("Панели"));
+  N4 = AddMenu("N4", "Панели");
   N4->addActions({N13, N14, N15});
 
-  N5 = menuBar()->addMenu(QStringLiteral("Помощь"));
+  N5 = AddMenu("N5", "Помощь");
   N5->addActions({InfoButton, HelpButton});
 }
 
 void TMainForm::createToolBars() {
-  MainTB = addToolBar(QStringLiteral("MainTB"));
+  MainTB = addToolBar(QStringLiteral("Панель инструментов"));
   MainTB->setObjectName(QStringLiteral("MainTB"));
   MainTB->setMovable(false);
   MainTB->setFloatable(false);
@@ -112,12 +114,9 @@ void TMainForm::createToolBars() {
   MainTB->addSeparator();
   MainTB->addActions({InfoButton, HelpButton});
 
-  ScaleTB = ToolButtonOf(N13);
-  LayersTB = ToolButtonOf(N14);
-  CalcTB = ToolButtonOf(N15);
-  ScaleTB->setObjectName(QStringLiteral("ScaleTB"));
-  LayersTB->setObjectName(QStringLiteral("LayersTB"));
-  CalcTB->setObjectName(QStringLiteral("CalcTB"));
+  ScaleTB = NamedToolButton(N13, "ScaleTB");
+  LayersTB = NamedToolButton(N14, "LayersTB");
+  CalcTB = NamedToolButton(N15, "CalcTB");
 }
 
 // Scroll bars appear when the plot window reaches past the frame's client area.
@@ -153,8 +152,16 @@ QAction *TMainForm::CreatePanelToggle(const char *name, const QString &caption, 
   return toggle;
 }
 
-QToolButton *TMainForm::ToolButtonOf(QAction *action) const {
-  return qobject_cast<QToolButton *>(MainTB->widgetForAction(action));
+QMenu *TMainForm::AddMenu(const char *name, const QString &title) {
+  QMenu *menu = MainMenu->addMenu(title);
+  menu->setObjectName(QString::fromLatin1(name));
+  return menu;
+}
+
+QToolButton *TMainForm::NamedToolButton(QAction *action, const char *name) {
+  auto *button = qobject_cast<QToolButton *>(MainTB->widgetForAction(action));
+  button->setObjectName(QString::fromLatin1(name));
+  return button;
 }
 
 void TMainForm::AdoptPlotWindow(QWidget *plotWindow) {

@@ -7,6 +7,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMenuBar;
 class QToolBar;
 class QToolButton;
 class TToolWindow;
@@ -45,6 +46,7 @@ class TMainForm : public QMainWindow {
   QAction *N15;
   QAction *N7;
 
+  QMenuBar *MainMenu;
   QMenu *N1;
   QMenu *N16;
   QMenu *N3;
@@ -73,7 +75,8 @@ class TMainForm : public QMainWindow {
   QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
                          void (TMainForm::*handler)());
   QAction *CreatePanelToggle(const char *name, const QString &caption, const char *icon);
-  QToolButton *ToolButtonOf(QAction *action) const;
+  QMenu *AddMenu(const char *name, const QString &title);
+  QToolButton *NamedToolButton(QAction *action, const char *name);
   void AttachPanel(QAction *toggle, TToolWindow *panel);
 
   void FormShow();

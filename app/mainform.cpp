@@ -13,6 +13,8 @@
 #include "aboutform.h"
 #include "dialogs.h"
 #include "helpviewer.h"
+#include "layersform.h"
+#include "optionsform.h"
 #include "toolwindow.h"
 #include "windowexposure.h"
 
@@ -228,14 +230,23 @@ void TMainForm::FormShow() {
 }
 
 // Commands whose work comes with later windows say so instead of doing nothing.
-void TMainForm::NewButtonClick() { ReportNotAvailable(NewButton); }
 void TMainForm::OpenButtonClick() { ReportNotAvailable(OpenButton); }
 void TMainForm::SaveButtonClick() { ReportNotAvailable(SaveButton); }
 void TMainForm::SavePButtonClick() { ReportNotAvailable(SavePButton); }
 void TMainForm::SaveTButtonClick() { ReportNotAvailable(SaveTButton); }
 void TMainForm::PrintPButtonClick() { ReportNotAvailable(PrintPButton); }
 void TMainForm::PrintTButtonClick() { ReportNotAvailable(PrintTButton); }
-void TMainForm::OptButtonClick() { ReportNotAvailable(OptButton); }
+
+// Back to no project at all; the display settings and the dialogs' values stay.
+void TMainForm::NewButtonClick() {
+  if (Dialogs().Message(this, QMessageBox::Question, Title,
+                        QStringLiteral("Вы действительно хотите приступить к работе с новым проектом?"),
+                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  ClearProject();
+}
+
+void TMainForm::OptButtonClick() { ShowDisplayOptions(); }
 
 void TMainForm::InfoButtonClick() { Dialogs().Exec(*AboutForm); }
 void TMainForm::HelpButtonClick() { ShowHelpTopic(0); }

@@ -1,13 +1,29 @@
 #pragma once
 
-#include <QDialog>
+#include "keepopendialog.h"
+
+class QColorDialog;
+class QLineEdit;
+class QPushButton;
+class TIntSpinEdit;
 
 // The new-layer dialog: expression, number of points, line width and colour.
-class TAddForm : public QDialog {
+// Its fields keep the values of their last use.
+class TAddForm : public TKeepOpenDialog {
   Q_OBJECT
 
  public:
   explicit TAddForm(QWidget *parent = nullptr);
+
+  QLineEdit *FuncEdit;
+  TIntSpinEdit *CountSE;
+  TIntSpinEdit *WidthSE;
+  QPushButton *ColorButton;
+  QColorDialog *AddCD;
+  QPushButton *CancelButton;
+  QPushButton *OkButton;
+
+  void ColorButtonClick();
 };
 
 extern TAddForm *AddForm;

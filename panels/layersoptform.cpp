@@ -1,8 +1,31 @@
 #include "layersoptform.h"
 
+#include <QColorDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs.h"
+#include "intspinedit.h"
+
 TLayersOptForm *LayersOptForm = nullptr;
 
-TLayersOptForm::TLayersOptForm(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Настройки"));
-  setFixedSize(139, 94);
+TLayersOptForm::TLayersOptForm(QWidget *parent)
+    : TKeepOpenDialog(QStringLiteral("Настройки"), QSize(139, 94), parent), OptCD(new QColorDialog(Qt::red, this)) {
+  (new QLabel(QStringLiteral("Толщина"), this))->setGeometry(4, 8, 60, 17);
+  WidthSE = new TIntSpinEdit(this);
+  WidthSE->SetRange(1, 4);
+  WidthSE->SetValue(1);
+  WidthSE->setGeometry(70, 4, 65, 21);
+  ColorButton = new QPushButton(QStringLiteral("Цвет..."), this);
+  ColorButton->setGeometry(4, 32, 65, 25);
+  OkButton = new QPushButton(QStringLiteral("ОК"), this);
+  OkButton->setGeometry(4, 66, 65, 25);
+  CancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+  CancelButton->setGeometry(70, 66, 65, 25);
+  for (QPushButton *button : {ColorButton, OkButton, CancelButton}) button->setAutoDefault(false);
+  connect(ColorButton, &QPushButton::clicked, this, &TLayersOptForm::ColorButtonClick);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+void TLayersOptForm::ColorButtonClick() { ChooseColor(*OptCD); }

@@ -1,13 +1,25 @@
 #pragma once
 
-#include <QDialog>
+#include "keepopendialog.h"
 
-// The layer options dialog: another colour or line width for a layer.
-class TLayersOptForm : public QDialog {
+class QColorDialog;
+class QPushButton;
+class TIntSpinEdit;
+
+// A layer's colour and line width.
+class TLayersOptForm : public TKeepOpenDialog {
   Q_OBJECT
 
  public:
   explicit TLayersOptForm(QWidget *parent = nullptr);
+
+  TIntSpinEdit *WidthSE;
+  QPushButton *ColorButton;
+  QColorDialog *OptCD;
+  QPushButton *OkButton;
+  QPushButton *CancelButton;
+
+  void ColorButtonClick();
 };
 
 extern TLayersOptForm *LayersOptForm;

@@ -185,14 +185,15 @@ TEST_F(AppTest, CommandsRunFromTheirToolButtonsAndKeys) {
   };
   const QString help = QStringLiteral("help at ") + HelpFileNextToProgram();
   const CommandCase cases[] = {
-      {&TMainForm::NewButton, Qt::Key_F2, NotAvailable("Новый проект")},
+      {&TMainForm::NewButton, Qt::Key_F2,
+       QStringLiteral("Вы действительно хотите приступить к работе с новым проектом?")},
       {&TMainForm::OpenButton, Qt::Key_F3, NotAvailable("Открыть проект")},
       {&TMainForm::SaveButton, Qt::Key_F4, NotAvailable("Сохранить проект")},
       {&TMainForm::SavePButton, Qt::Key_unknown, NotAvailable("Сохранить графики")},
       {&TMainForm::SaveTButton, Qt::Key_unknown, NotAvailable("Сохранить значения")},
       {&TMainForm::PrintPButton, Qt::Key_unknown, NotAvailable("Печатать графики")},
       {&TMainForm::PrintTButton, Qt::Key_unknown, NotAvailable("Печатать значения")},
-      {&TMainForm::OptButton, Qt::Key_F5, NotAvailable("Настройки")},
+      {&TMainForm::OptButton, Qt::Key_F5, QStringLiteral("dialog Настройки")},
       {&TMainForm::InfoButton, Qt::Key_unknown, QStringLiteral("dialog О программе")},
       {&TMainForm::HelpButton, Qt::Key_F1, help},
       {nullptr, Qt::Key_F6, QStringLiteral("nothing")},

@@ -1,5 +1,42 @@
 #include "selfuncform.h"
 
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "cp1251.h"
+#include "project.h"
+
 TSelFuncForm *SelFuncForm = nullptr;
 
-TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) { setWindowTitle(QStringLiteral("Выбор")); }
+TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) {
+  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(250, 220);
+  FuncCLB = new QListWidget(this);
+  QFont font(QStringLiteral("Liberation Mono"));
+  font.setPixelSize(13);
+  FuncCLB->setFont(font);
+  FuncCLB->setGeometry(4, 4, 242, 178);
+  CancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+  CancelButton->setGeometry(110, 190, 65, 25);
+  OkButton = new QPushButton(QStringLiteral("ОК"), this);
+  OkButton->setGeometry(181, 190, 65, 25);
+  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TSelFuncForm::Prepare(const QString &caption) {
+  setWindowTitle(caption);
+  FuncCLB->clear();
+  for (const TGraph &graph : Project.Graphs()) {
+    auto *item = new QListWidgetItem(QString::fromStdString(Cp1251ToUtf8(graph.Expression)), FuncCLB);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(graph.Visible ? Qt::Checked : Qt::Unchecked);
+  }
+}
+
+std::vector<bool> TSelFuncForm::Ticked() const {
+  std::vector<bool> ticked;
+  for (int i = 0; i < FuncCLB->count(); ++i) ticked.push_back(FuncCLB->item(i)->checkState() == Qt::Checked);
+  return ticked;
+}

@@ -3,7 +3,10 @@
 #include <cmath>
 #include <random>
 
+#include <cerrno>
+
 #include "colortable.h"
+#include "filenames.h"
 #include "projectreader.h"
 #include "projectwriter.h"
 
@@ -130,6 +133,30 @@ TEST(ProjectWriterTest, EveryValueOnItsOwnCrLfLine) {
   writer.WriteText("x^2");
   writer.WriteReal(-10);
   EXPECT_EQ(writer.Bytes(), "1\r\n-1000\r\nclRed\r\nx^2\r\n-1.00000000000000E+0001\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FileNamesTest, ExtensionAppendedUnlessContainedAnywhere) {
+  struct Case {
+    const char *name, *extension, *result;
+  };
+  for (const Case &c : {Case{"test", ".lpp", "test.lpp"}, Case{"test.lpp", ".lpp", "test.lpp"},
+                        Case{"a.lpp.old", ".lpp", "a.lpp.old"}, Case{"TEST.LPP", ".lpp", "TEST.LPP.lpp"},
+                        Case{"values.TXT", ".txt", "values.TXT.txt"}, Case{"graph.bmp.old", ".bmp", "graph.bmp.old"},
+                        Case{"/tmp/dir.lpp/x", ".lpp", "/tmp/dir.lpp/x"}}) {
+    EXPECT_EQ(WithExtension(c.name, c.extension), c.result);
+  }
+}
+
+TEST(FileNamesTest, SystemErrorsReadAsTheRuntimeTexts) {
+  EXPECT_EQ(FileErrorText(ENOENT), "File not found");
+  EXPECT_EQ(FileErrorText(EACCES), "File access denied");
+  EXPECT_EQ(FileErrorText(ENOSPC), "Disk full");
+  EXPECT_EQ(FileErrorText(EMFILE), "Too many open files");
+  EXPECT_EQ(FileErrorText(EIO), "I/O error 5");
 }
 
 }  // namespace

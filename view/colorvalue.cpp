@@ -1,0 +1,38 @@
+#include "colorvalue.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <array>
+
+namespace {
+
+constexpr TColor kNone = 0x1FFFFFFF;
+constexpr TColor kDefault = 0x20000000;
+
+// The palette colour that stands in for each system colour index.
+constexpr std::array<QPalette::ColorRole, 31> kSystemRoles = {
+    QPalette::Button,   QPalette::Window,          QPalette::Highlight,   QPalette::Mid,
+    QPalette::Window,   QPalette::Base,            QPalette::Shadow,      QPalette::WindowText,
+    QPalette::Text,     QPalette::HighlightedText, QPalette::Mid,         QPalette::Mid,
+    QPalette::Dark,     QPalette::Highlight,       QPalette::HighlightedText, QPalette::Button,
+    QPalette::Dark,     QPalette::PlaceholderText, QPalette::ButtonText,  QPalette::WindowText,
+    QPalette::Light,    QPalette::Shadow,          QPalette::Midlight,    QPalette::ToolTipText,
+    QPalette::ToolTipBase, QPalette::Window,       QPalette::Link,        QPalette::Highlight,
+    QPalette::Mid,      QPalette::Highlight,       QPalette::Window};
+
+}  // namespace
+
+QColor ToQColor(TColor color) {
+  if (color == kNone) return Qt::white;
+  if (color == kDefault) return Qt::black;
+  if ((color & kSystemColorFlag) == kSystemColorFlag) {
+    const TColor index = color & 0xFF;
+    return index < kSystemRoles.size() ? QGuiApplication::palette().color(kSystemRoles[index]) : QColor(Qt::black);
+  }
+  return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+TColor ToTColor(const QColor &color) {
+  return static_cast<TColor>(color.red()) | static_cast<TColor>(color.green()) << 8 |
+         static_cast<TColor>(color.blue()) << 16;
+}

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -15,6 +17,8 @@
 #include "helpviewer.h"
 #include "layersform.h"
 #include "optionsform.h"
+#include "output.h"
+#include "selfuncform.h"
 #include "toolwindow.h"
 #include "windowexposure.h"
 
@@ -40,6 +44,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
   createMenus();
   createToolBars();
   createMdiArea();
+  createFileDialogs();
 }
 
 void TMainForm::createActions() {
@@ -122,6 +127,31 @@ void TMainForm::createToolBars() {
 }
 
 // Scroll bars appear when the plot window reaches past the frame's client area.
+namespace {
+
+// Qt's own dialog, in Russian with the program's translations; no question
+// before replacing a file and no demand that an opened file exist.
+QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &filter, const QString &folder) {
+  auto *dialog = new QFileDialog(parent, title, folder, filter);
+  dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+  dialog->setFileMode(QFileDialog::AnyFile);
+  return dialog;
+}
+
+}  // namespace
+
+void TMainForm::createFileDialogs() {
+  const QString samples = QDir::current().filePath(QStringLiteral("Samples"));
+  const QString projects = QStringLiteral("Lumoplot Project (*.lpp)");
+  ProjectSD = FileDialog(this, QStringLiteral("Сохранить проект"), projects, samples);
+  ProjectSD->setAcceptMode(QFileDialog::AcceptSave);
+  ProjectOD = FileDialog(this, QStringLiteral("Открыть проект"), projects, samples);
+  PictureSD = FileDialog(this, QStringLiteral("Сохранить графики"), QStringLiteral("Bitmap File (*.bmp)"), QString());
+  PictureSD->setAcceptMode(QFileDialog::AcceptSave);
+  TableSD = FileDialog(this, QStringLiteral("Сохранить значения"), QStringLiteral("Text File (*.txt)"), QString());
+  TableSD->setAcceptMode(QFileDialog::AcceptSave);
+}
+
 void TMainForm::createMdiArea() {
   MdiArea = new QMdiArea(this);
   MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -232,10 +262,37 @@ void TMainForm::FormShow() {
 // Commands whose work comes with later windows say so instead of doing nothing.
 void TMainForm::OpenButtonClick() { ReportNotAvailable(OpenButton); }
 void TMainForm::SaveButtonClick() { ReportNotAvailable(SaveButton); }
-void TMainForm::SavePButtonClick() { ReportNotAvailable(SavePButton); }
-void TMainForm::SaveTButtonClick() { ReportNotAvailable(SaveTButton); }
-void TMainForm::PrintPButtonClick() { ReportNotAvailable(PrintPButton); }
-void TMainForm::PrintTButtonClick() { ReportNotAvailable(PrintTButton); }
+
+void TMainForm::SavePButtonClick() {
+  const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"));
+  if (!ticked) return;
+  if (const auto file = ChooseFile(*PictureSD)) WritePictureFile(*file, *ticked);
+}
+
+void TMainForm::SaveTButtonClick() {
+  const auto ticked = ChooseLayers(QStringLiteral("Сохранение значений"));
+  if (!ticked) return;
+  if (const auto file = ChooseFile(*TableSD)) WriteValuesFile(*file, *ticked);
+}
+
+void TMainForm::PrintPButtonClick() {
+  if (const auto ticked = ChooseLayers(QStringLiteral("Печать графиков"))) PrintPicture(*ticked);
+}
+
+void TMainForm::PrintTButtonClick() {
+  if (const auto ticked = ChooseLayers(QStringLiteral("Печать значений"))) PrintValues(*ticked);
+}
+
+std::optional<QString> TMainForm::ChooseFile(QFileDialog &dialog) {
+  if (Dialogs().Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+std::optional<std::vector<bool>> TMainForm::ChooseLayers(const QString &caption) {
+  SelFuncForm->Prepare(caption);
+  if (Dialogs().Exec(*SelFuncForm) != QDialog::Accepted) return std::nullopt;
+  return SelFuncForm->Ticked();
+}
 
 // Back to no project at all; the display settings and the dialogs' values stay.
 void TMainForm::NewButtonClick() {

@@ -2,8 +2,11 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
+#include <vector>
 
 class QAction;
+class QFileDialog;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -59,6 +62,12 @@ class TMainForm : public QMainWindow {
   QMdiArea *MdiArea;
   QMdiSubWindow *PlotWindow = nullptr;
 
+  // The file dialogs of the commands that save and open files.
+  QFileDialog *ProjectSD;
+  QFileDialog *ProjectOD;
+  QFileDialog *PictureSD;
+  QFileDialog *TableSD;
+
  protected:
   void closeEvent(QCloseEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,6 +79,7 @@ class TMainForm : public QMainWindow {
   void createMenus();
   void createToolBars();
   void createMdiArea();
+  void createFileDialogs();
 
   QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon);
   QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
@@ -92,6 +102,10 @@ class TMainForm : public QMainWindow {
   void HelpButtonClick();
   void N7Click();
   void ReportNotAvailable(const QAction *command);
+  // The chosen name of a file dialog, or nothing when it was cancelled.
+  std::optional<QString> ChooseFile(QFileDialog &dialog);
+  // The layer selection for an output, or nothing when it was cancelled.
+  std::optional<std::vector<bool>> ChooseLayers(const QString &caption);
 
   // Navigator, layers, calculator: the column FormShow places.
   std::array<TToolWindow *, 3> panels_{};

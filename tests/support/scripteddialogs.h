@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "dialogs.h"
+#include "qtprinting.h"
 
 // Answers dialogs and message boxes for tests: each Exec runs the next scripted
 // answer (which may fill in the dialog's controls), message boxes are recorded

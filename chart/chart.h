@@ -1,0 +1,159 @@
+#pragma once
+
+#include "axiscopypainter.h"
+#include "chartaxis.h"
+#include "lineseries.h"
+#include "rectangleseries.h"
+
+#include <QImage>
+#include <QMarginsF>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ChartMouse;
+class PlotSurface;
+class QPrinter;
+
+// A chart of line and rectangle series over a bottom and a left value axis whose ranges the
+// program sets. The user zooms by dragging a rectangle with the left button (while zooming is
+// on) and scrolls by dragging with the right button. Every change redraws the chart once, at the
+// next turn of the event loop; the same drawing makes the screen, the picture and the printout.
+class Chart : public QWidget {
+  Q_OBJECT
+
+public:
+  // Asked before each scroll step of an axis with its proposed range; false refuses the step.
+  using ScrollPermission = std::function<bool(ChartAxis axis, double minimum, double maximum)>;
+  // Runs on every redraw after background, grid and axes and before the series.
+  using BeforeSeriesHook = std::function<void(AxisCopyPainter &painter)>;
+
+  explicit Chart(QWidget *parent = nullptr);
+  ~Chart() override;
+
+  // Axes. A range with minimum above maximum is put in order.
+  void setRange(ChartAxis axis, double minimum, double maximum);
+  double minimum(ChartAxis axis) const;
+  double maximum(ChartAxis axis) const;
+  double valueToPixel(ChartAxis axis, double value) const;
+  double pixelToValue(ChartAxis axis, double pixel) const;
+  // The pixels from the one of each axis's minimum to the one of its maximum, borders included.
+  QRect plotArea() const;
+  // The labels drawn along an axis, in order.
+  QStringList tickLabels(ChartAxis axis) const;
+  // Hidden axes take no room and draw no grid.
+  void setAxesShown(bool shown);
+
+  // Appearance.
+  void setGridShown(ChartAxis axis, bool shown);
+  bool isGridShown(ChartAxis axis) const;
+  void setGridColor(ChartAxis axis, const QColor &color);
+  QColor gridColor(ChartAxis axis) const;
+  void setAxisLineColor(ChartAxis axis, const QColor &color);
+  QColor axisLineColor(ChartAxis axis) const;
+  void setTickColor(ChartAxis axis, const QColor &color);
+  QColor tickColor(ChartAxis axis) const;
+  void setMinorTickColor(ChartAxis axis, const QColor &color);
+  QColor minorTickColor(ChartAxis axis) const;
+  void setLabelColor(ChartAxis axis, const QColor &color);
+  QColor labelColor(ChartAxis axis) const;
+  // Margins around the plot area and legend, in percent of the chart's width and height.
+  void setMarginsPercent(const QMarginsF &margins);
+  // Vertical gradient from the bottom colour to the top colour.
+  void setBackgroundColors(const QColor &bottom, const QColor &top);
+  QColor backgroundBottomColor() const;
+  QColor backgroundTopColor() const;
+  void setLegendShown(bool shown);
+  QColor legendColor() const;
+
+  // Series, drawn in order, later ones over earlier ones. The chart owns what it is given.
+  template <typename S>
+  S *addSeries(std::unique_ptr<S> series)
+  {
+    S *added = series.get();
+    adoptSeries(std::move(series));
+    return added;
+  }
+  int seriesCount() const;
+  Series *series(int index) const;
+  void exchangeSeries(int first, int second);
+  // Exchanges a series with its predecessor; nothing happens for the first.
+  void moveSeriesTowardsFront(int index);
+  // Exchanges a series with its successor; nothing happens for the last.
+  void moveSeriesTowardsBack(int index);
+  void removeSeries(int index);
+  void removeAllSeries();
+
+  // Zoom and scroll.
+  void setZoomEnabled(bool enabled);
+  bool isZoomEnabled() const { return mZoomEnabled; }
+  void setScrollEnabled(bool enabled);
+  bool isScrollEnabled() const { return mScrollEnabled; }
+  // Zooms both axes to a rectangle in pixels; each pair of sides is put in order first.
+  void zoomToPixels(int left, int top, int right, int bottom);
+  // Shifts the view by a mouse movement, one axis at a time, as far as the permission allows.
+  void scrollByPixels(QPoint movement);
+  // Restores the ranges saved before the first zoom or scroll since the last restore.
+  void undoZoom();
+  bool isZoomed() const { return mSavedRanges.has_value(); }
+
+  void setScrollPermission(ScrollPermission permission);
+  void setBeforeSeriesHook(BeforeSeriesHook hook);
+
+  // Output.
+  void redrawNow();
+  QImage toImage() const;
+  // Draws the chart, scaled keeping its proportions, centred in a target rectangle.
+  void paint(QPainter &painter, const QRectF &target) const;
+  // One page: the chart within margins of a tenth of the page.
+  bool print(QPrinter &printer) const;
+
+signals:
+  void zoomed();
+  void redrawn();
+  void mouseMoved(QPoint position);
+
+protected:
+  void resizeEvent(QResizeEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseMoveEvent(QMouseEvent *event) override;
+  void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+  struct Range {
+    double minimum = 0;
+    double maximum = 0;
+    bool isEmpty() const { return !(maximum > minimum); }
+  };
+  struct Ranges {
+    Range bottom, left;
+  };
+  struct Entry;  // a series and what draws it
+
+  void adoptSeries(std::unique_ptr<Series> series);
+  void seriesChanged(Series &series, Series::Change change);
+  void applyStyle(const Entry &entry);
+  void restack();
+  void rebuildLegend();
+  void applyAxisVisibility(ChartAxis axis);
+  void applyRange(ChartAxis axis);
+  Range &rangeOf(ChartAxis axis);
+  const Range &rangeOf(ChartAxis axis) const;
+  void saveRangesOnce();
+  void requestRedraw();
+
+  PlotSurface *mPlot;
+  std::unique_ptr<ChartMouse> mMouse;
+  std::vector<Entry> mSeries;
+  Ranges mRanges;
+  std::optional<Ranges> mSavedRanges;
+  ScrollPermission mScrollPermission;
+  bool mZoomEnabled = false;
+  bool mScrollEnabled = true;
+  bool mAxesShown = true;
+  bool mLegendShown = true;
+  bool mGridShown[2] = {true, true};
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPoint>
+
+class Chart;
+class QMouseEvent;
+class QRubberBand;
+
+// Turns mouse drags over a chart into zooms and scrolls. A left drag from upper left to lower
+// right of more than 16 pixels each way zooms to the dragged rectangle, one of that size in any
+// other direction undoes the zoom; a right drag scrolls by every movement of the mouse.
+class ChartMouse {
+public:
+  explicit ChartMouse(Chart &chart);
+
+  void press(const QMouseEvent &event);
+  void move(const QMouseEvent &event);
+  void release(const QMouseEvent &event);
+
+private:
+  enum class Drag { None, Zoom, Scroll };
+
+  void finishZoom(QPoint end);
+
+  Chart &mChart;
+  QRubberBand *mBand;
+  Drag mDrag = Drag::None;
+  QPoint mStart;
+  QPoint mLast;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QPointF>
+#include <QPolygonF>
+
+#include <array>
+#include <functional>
+
+// Reduces a polyline in pixel coordinates to a few vertices per pixel column whose stroke
+// covers the same pixels as the full polyline's, so that a curve of 100000 points draws as fast
+// as one of a few thousand, and exactly:
+// - where the curve wiggles up and down within a column, the point where it enters the column,
+//   its lowest and highest points there (in the order they occur) and the point where it leaves;
+// - where it turns at most a few times, its turning points and as many more points as keep every
+//   dropped point within an eighth of a pixel of the drawn line (a steep sweep through a column
+//   is a curve there, not a chord).
+class ColumnEnvelope {
+public:
+  using Sink = std::function<void(const QPolygonF &)>;
+
+  explicit ColumnEnvelope(Sink sink);
+
+  bool isOpen() const { return mOpen; }
+  // floor(), without the library call.
+  static long long columnOf(double x)
+  {
+    const auto truncated = static_cast<long long>(x);
+    return truncated > x ? truncated - 1 : truncated;
+  }
+  // Starts a new polyline at p, handing on the one still open.
+  void moveTo(QPointF p);
+  void lineTo(QPointF p)
+  {
+    if (columnOf(p.x()) != mColumn) {
+      flushColumn();
+      startColumn(p);
+      return;
+    }
+    if (mFollowing)
+      follow(p);
+    if (p.y() < mLow.y()) {
+      mLow = p;
+      mLowAt = mCount;
+    }
+    if (p.y() > mHigh.y()) {
+      mHigh = p;
+      mHighAt = mCount;
+    }
+    mLast = p;
+    ++mCount;
+  }
+  // Hands the open polyline, reduced, to the sink.
+  void finish();
+
+private:
+  static constexpr double tolerance = 0.125;
+  static constexpr int maximumTurns = 3;
+
+  void startColumn(QPointF p);
+  void follow(QPointF p);
+  void keepShapeVertex(QPointF p);
+  void restartSleeve(QPointF anchor, QPointF p);
+  bool narrowSleeve(QPointF p);
+  void flushColumn();
+
+  Sink mSink;
+  QPolygonF mLine;
+  bool mOpen = false;
+  long long mColumn = 0;
+  QPointF mFirst, mLow, mHigh, mLast;
+  int mCount = 0;
+  int mLowAt = 0;
+  int mHighAt = 0;
+  // The column's shape while it turns at most maximumTurns times: the vertices kept between its
+  // first and last point, and the sleeve of slopes dx/dy from the last kept vertex (the anchor)
+  // that pass within tolerance of every point since.
+  bool mFollowing = true;
+  int mTurns = 0;
+  int mDirection = 0;
+  std::array<QPointF, 16> mShape;
+  int mShapeSize = 0;
+  QPointF mAnchor;
+  double mSlopeLow = 0;
+  double mSlopeHigh = 0;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "chartpoint.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// The points of one line series, shared between the series that fills them and the
+// plottable that draws them. Keeps what the drawer asks for on every redraw
+// (sortedness, extent) so it need not scan 100000 points each time.
+class LineData {
+public:
+  struct Extent {
+    double minX, maxX, minY, maxY;
+  };
+  // Summary of points [index * blockSize, index * blockSize + blockSize): the drawer takes a
+  // block that falls within one pixel column at once instead of point by point.
+  static constexpr size_t blockSize = 16;
+  struct Block {
+    double minX, maxX;
+    uint32_t lowest, highest;  // indices of the first point with the smallest and largest y
+    bool hasNull;
+  };
+
+  void clear();
+  void append(const ChartPoint &point);
+  void assign(std::vector<ChartPoint> points);
+
+  const std::vector<ChartPoint> &points() const { return mPoints; }
+  // True when x never decreases from one point to the next, so the visible part can be found by
+  // binary search.
+  bool isSortedByX() const { return mSortedByX; }
+  // Extent of the ordinary points; empty when there are none.
+  std::optional<Extent> extent() const;
+  // One block per whole blockSize points.
+  const std::vector<Block> &blocks() const;
+
+private:
+  void noteAppended(const ChartPoint &point);
+
+  std::vector<ChartPoint> mPoints;
+  bool mSortedByX = true;
+  mutable std::optional<Extent> mExtent;
+  mutable bool mExtentDirty = true;
+  mutable std::vector<Block> mBlocks;
+  mutable bool mBlocksDirty = true;
+};

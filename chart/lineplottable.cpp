@@ -1,0 +1,234 @@
+#include <cstdio>
+#include "lineplottable.h"
+
+#include "linedata.h"
+#include "segmentclipper.h"
+
+#include <QPaintEngine>
+
+#include <algorithm>
+
+namespace {
+
+// Value-to-device-pixel mapping of one axis, taken once per redraw instead of per point.
+struct AxisMap {
+  AxisMap(const QCPAxis &axis, double scale, double offset)
+      : lower(axis.range().lower),
+        origin(axis.coordToPixel(axis.range().lower) * scale + offset),
+        factor((axis.coordToPixel(axis.range().upper) - axis.coordToPixel(axis.range().lower)) *
+               scale / axis.range().size())
+  {
+  }
+  double operator()(double value) const { return origin + (value - lower) * factor; }
+
+  double lower, origin, factor;
+};
+
+// Whether our own rasteriser can draw for this painter: a raster device, no rotation or shear,
+// the same scale both ways.
+bool isRasterTarget(const QPainter &painter)
+{
+  const QTransform t = painter.deviceTransform();
+  return painter.paintEngine()->type() == QPaintEngine::Raster &&
+         t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0;
+}
+
+QRect deviceArea(const QPainter &painter)
+{
+  const QRect device(0, 0, painter.device()->width(), painter.device()->height());
+  if (!painter.hasClipping())
+    return device;
+  return painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect() & device;
+}
+
+bool inSignDomain(double value, QCP::SignDomain domain)
+{
+  return domain == QCP::sdBoth || (domain == QCP::sdPositive && value > 0) ||
+         (domain == QCP::sdNegative && value < 0);
+}
+
+template <typename Pick>
+QCPRange extentRange(const LineData &data, bool &foundRange, Pick pick)
+{
+  const std::optional<LineData::Extent> extent = data.extent();
+  foundRange = extent.has_value();
+  return extent ? pick(*extent) : QCPRange();
+}
+
+// Range of the values that pick gives for the ordinary points it accepts.
+template <typename Pick>
+QCPRange scanRange(const std::vector<ChartPoint> &points, bool &foundRange, Pick pick)
+{
+  QCPRange range;
+  foundRange = false;
+  for (const ChartPoint &p : points) {
+    const auto [value, accepted] = pick(p);
+    if (p.null || !accepted)
+      continue;
+    range = foundRange ? QCPRange(std::min(range.lower, value), std::max(range.upper, value))
+                       : QCPRange(value, value);
+    foundRange = true;
+  }
+  return range;
+}
+
+// Adds one segment, cut to the view, to the envelope; a cut end breaks the polyline there.
+inline void traceSegment(ColumnEnvelope &envelope, const SegmentClipper &clipper, QPointF from, QPointF to)
+{
+  const SegmentClipper::Cut cut = clipper.clip(from, to);
+  if (!cut.visible) {
+    envelope.finish();
+    return;
+  }
+  if (!envelope.isOpen() || cut.startMoved)
+    envelope.moveTo(from);
+  envelope.lineTo(to);
+  if (cut.endMoved)
+    envelope.finish();
+}
+
+}  // namespace
+
+LinePlottable::LinePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, std::shared_ptr<const LineData> data)
+    : QCPAbstractPlottable(keyAxis, valueAxis), mData(std::move(data))
+{
+}
+
+double LinePlottable::selectTest(const QPointF &, bool, QVariant *) const
+{
+  return -1;  // series are never selected by the mouse
+}
+
+QCPRange LinePlottable::getKeyRange(bool &foundRange, QCP::SignDomain domain) const
+{
+  if (domain == QCP::sdBoth)
+    return extentRange(*mData, foundRange, [](const LineData::Extent &e) {
+      return QCPRange(e.minX, e.maxX);
+    });
+  return scanRange(mData->points(), foundRange, [domain](const ChartPoint &p) {
+    return std::pair(p.x, inSignDomain(p.x, domain));
+  });
+}
+
+QCPRange LinePlottable::getValueRange(bool &foundRange, QCP::SignDomain domain,
+                                      const QCPRange &inKeyRange) const
+{
+  const bool wholeKeyRange = inKeyRange == QCPRange();
+  if (domain == QCP::sdBoth && wholeKeyRange)
+    return extentRange(*mData, foundRange, [](const LineData::Extent &e) {
+      return QCPRange(e.minY, e.maxY);
+    });
+  return scanRange(mData->points(), foundRange, [&](const ChartPoint &p) {
+    return std::pair(p.y, inSignDomain(p.y, domain) && (wholeKeyRange || inKeyRange.contains(p.x)));
+  });
+}
+
+void LinePlottable::draw(QCPPainter *painter)
+{
+  if (mData->points().size() < 2 || !mKeyAxis || !mValueAxis || mKeyAxis->range().size() <= 0 ||
+      mValueAxis->range().size() <= 0)
+    return;
+  if (isRasterTarget(*painter))
+    drawRastered(*painter);
+  else
+    drawStroked(*painter);
+}
+
+void LinePlottable::drawRastered(QCPPainter &painter)
+{
+  // The raster antialiases by itself; QCPPainter's antialiasing would only shift the curve by
+  // half a pixel off the positions valueToPixel gives.
+  painter.setAntialiasing(false);
+  const QTransform toDevice = painter.deviceTransform();
+  const QRect area = deviceArea(painter);
+  if (area.isEmpty())
+    return;
+  mRaster.begin(area, mPen.widthF() * toDevice.m11());
+  ColumnEnvelope envelope([this](const QPolygonF &line) { if (getenv("DBG")) for (auto p : line) if (p.x() > atof(getenv("DBG")) - 3 && p.x() < atof(getenv("DBG")) + 3) fprintf(stderr, "v %.3f %.3f\n", p.x(), p.y()); mRaster.addPolyline(line); });
+  traceRuns(toDevice, area, envelope);
+  painter.save();
+  painter.resetTransform();
+  mRaster.paint(painter, mPen.color());
+  painter.restore();
+}
+
+void LinePlottable::drawStroked(QCPPainter &painter)
+{
+  painter.setPen(mPen);
+  painter.setBrush(Qt::NoBrush);
+  ColumnEnvelope envelope([&painter](const QPolygonF &line) { painter.drawPolyline(line); });
+  traceRuns(QTransform(), clipRect(), envelope);
+}
+
+void LinePlottable::traceRuns(const QTransform &toDevice, const QRectF &clip,
+                              ColumnEnvelope &envelope) const
+{
+  const AxisMap toX(*mKeyAxis, toDevice.m11(), toDevice.dx());
+  const AxisMap toY(*mValueAxis, toDevice.m22(), toDevice.dy());
+  const auto pixelOf = [&](const ChartPoint &p) { return QPointF(toX(p.x), toY(p.y)); };
+  // Cut a little outside the view so that the pen's own width never shows a cut end.
+  const double margin = mPen.widthF() * toDevice.m11() + 2;
+  const SegmentClipper clipper(clip.adjusted(-margin, -margin, margin, margin));
+  const std::vector<ChartPoint> &points = mData->points();
+  const std::vector<LineData::Block> &blocks = mData->blocks();
+  const auto [first, last] = visibleSpan();
+  bool hasPrevious = false;
+  QPointF previous;
+  for (size_t i = first; i < last;) {
+    // A block wholly inside the view and within the column the curve is in adds only its
+    // extremes and its last point to the envelope; the points between change nothing.
+    if (hasPrevious && i % LineData::blockSize == 0 && i + LineData::blockSize <= last &&
+        envelope.isOpen() && clipper.contains(previous)) {
+      const LineData::Block &block = blocks[i / LineData::blockSize];
+      const long long column = ColumnEnvelope::columnOf(previous.x());
+      const QPointF low = pixelOf(points[block.lowest]);
+      const QPointF high = pixelOf(points[block.highest]);
+      if (!block.hasNull && ColumnEnvelope::columnOf(toX(block.minX)) == column &&
+          ColumnEnvelope::columnOf(toX(block.maxX)) == column && clipper.contains(low) &&
+          clipper.contains(high)) {
+        const bool lowFirst = block.lowest < block.highest;
+        envelope.lineTo(lowFirst ? low : high);
+        envelope.lineTo(lowFirst ? high : low);
+        i += LineData::blockSize;
+        previous = pixelOf(points[i - 1]);
+        envelope.lineTo(previous);
+        continue;
+      }
+    }
+    const ChartPoint &p = points[i++];
+    if (p.null) {
+      envelope.finish();
+      hasPrevious = false;
+      continue;
+    }
+    const QPointF pixel = pixelOf(p);
+    if (hasPrevious)
+      traceSegment(envelope, clipper, previous, pixel);
+    previous = pixel;
+    hasPrevious = true;
+  }
+  envelope.finish();
+}
+
+void LinePlottable::drawLegendIcon(QCPPainter *painter, const QRectF &rect) const
+{
+  painter->setPen(mPen);
+  const double y = rect.center().y();
+  painter->drawLine(QLineF(rect.left(), y, rect.right(), y));
+}
+
+std::pair<size_t, size_t> LinePlottable::visibleSpan() const
+{
+  const std::vector<ChartPoint> &points = mData->points();
+  if (!mData->isSortedByX())
+    return {0, points.size()};
+  const QCPRange view = mKeyAxis->range();
+  const auto byX = [](const ChartPoint &p, double x) { return p.x < x; };
+  const auto firstIn = std::lower_bound(points.begin(), points.end(), view.lower, byX);
+  const auto firstAfter = std::upper_bound(points.begin(), points.end(), view.upper,
+                                           [](double x, const ChartPoint &p) { return x < p.x; });
+  // One point beyond each end, so the segments that cross the view's borders are drawn.
+  const size_t first = std::max<std::ptrdiff_t>(firstIn - points.begin() - 1, 0);
+  const size_t last = std::min<size_t>(firstAfter - points.begin() + 1, points.size());
+  return {first, last};
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+
+// Cuts line segments to a rectangle (Liang-Barsky), so that points far outside the view never
+// reach the painter, whose rasteriser loses precision on huge coordinates.
+class SegmentClipper {
+public:
+  explicit SegmentClipper(const QRectF &area);
+
+  bool contains(QPointF p) const
+  {
+    return p.x() >= mLeft && p.x() <= mRight && p.y() >= mTop && p.y() <= mBottom;
+  }
+  struct Cut {
+    bool visible;    // some part of the segment lies inside
+    bool startMoved; // a was outside and now lies on the border
+    bool endMoved;   // b was outside and now lies on the border
+  };
+  // Shortens a..b to its part inside the area. An end that lies inside is left exactly as it was.
+  Cut clip(QPointF &a, QPointF &b) const
+  {
+    if (contains(a) && contains(b))
+      return {true, false, false};
+    return clipCrossing(a, b);
+  }
+
+private:
+  Cut clipCrossing(QPointF &a, QPointF &b) const;
+
+  double mLeft, mTop, mRight, mBottom;
+};

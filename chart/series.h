@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QPen>
+#include <QString>
+
+#include <functional>
+
+// What every series of a chart has: a title for the legend, a colour, a pen width and whether it
+// is drawn. A series may be filled before it is added to a chart; once added, the chart owns it
+// and redraws on every change.
+class Series {
+public:
+  enum class Change { Style, Data };
+
+  virtual ~Series();
+  Series(const Series &) = delete;
+  Series &operator=(const Series &) = delete;
+
+  const QString &title() const { return mTitle; }
+  void setTitle(const QString &title);
+  QColor color() const { return mColor; }
+  void setColor(const QColor &color);
+  int width() const { return mWidth; }
+  // The width is pulled into 1..maximumWidth().
+  void setWidth(int width);
+  int maximumWidth() const { return mMaximumWidth; }
+  bool isShown() const { return mShown; }
+  void setShown(bool shown);
+
+  // The pen the series is drawn with.
+  virtual QPen pen() const = 0;
+  virtual bool isListedInLegend() const = 0;
+
+protected:
+  explicit Series(int maximumWidth);
+  void notify(Change change);
+
+private:
+  friend class Chart;
+
+  std::function<void(Series &, Change)> mListener;
+  QString mTitle;
+  QColor mColor = Qt::black;
+  int mWidth = 1;
+  int mMaximumWidth;
+  bool mShown = true;
+};

@@ -1,0 +1,276 @@
+#include "strokeraster.h"
+
+#include <QColor>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+// A segment ready for scanning: t runs along it from a (0) to b (length), s across it. Its band
+// may reach a little beyond either end (see addPolyline).
+struct StrokeRaster::Segment {
+  Segment(QPointF from, QPointF to, double beforeStart, double beyondEnd) : a(from), b(to)
+  {
+    const QPointF d = b - a;
+    length = std::sqrt(d.x() * d.x() + d.y() * d.y());
+    u = length > 0 ? d / length : QPointF(1, 0);
+    start = -beforeStart;
+    end = length + beyondEnd;
+  }
+
+  QPointF a, b, u;
+  double length, start, end;
+};
+
+namespace {
+
+constexpr int noRow = std::numeric_limits<int>::max();
+// At joins flatter than this (about 20 degrees), lengthening both bands closes the join; the
+// corner that sticks out beyond the round join is less than 1/40 of a pixel.
+constexpr double gentleJoinCosine = 0.94;
+
+// Coverage of a pixel whose centre lies at a distance from the pen's centre line: full inside,
+// falling linearly to nothing over the pixel that the pen's edge crosses.
+inline uint8_t coverageAt(double reach, double distance)
+{
+  const double c = std::clamp(reach - distance, 0.0, 1.0);
+  return static_cast<uint8_t>(c * 255 + 0.5);
+}
+
+// Pixel rows or columns whose centres lie strictly between two coordinates.
+inline std::pair<int, int> pixelsBetween(double low, double high)
+{
+  return {static_cast<int>(std::floor(low + 0.5)), static_cast<int>(std::ceil(high - 0.5)) - 1};
+}
+
+// Narrows (low, high) to the y where from <= offset + slope * y <= to; false when nothing is left.
+inline bool narrow(double offset, double slope, double from, double to, double &low, double &high)
+{
+  if (slope == 0)
+    return offset >= from && offset <= to;
+  const double inverse = 1 / slope;
+  const double y0 = (from - offset) * inverse;
+  const double y1 = (to - offset) * inverse;
+  low = std::max(low, std::min(y0, y1));
+  high = std::min(high, std::max(y0, y1));
+  return low < high;
+}
+
+// Coverage of rows where the distance to the centre line runs linearly from |s| on. These runs
+// are long beside steep segments, so the loop works in 16.16 fixed point, which the compiler
+// vectorises; the distance stays below reach there, so nothing overflows.
+void coverLinearRun(uint8_t *run, int count, double s, double slope, double reach)
+{
+  constexpr double one = 65536;
+  const int start = static_cast<int>(s * one);
+  const int step = static_cast<int>(slope * one);
+  const int edge = static_cast<int>(reach * one);
+  for (int k = 0; k < count; ++k) {
+    int distance = start + k * step;
+    distance = distance < 0 ? -distance : distance;
+    int coverage = ((edge - distance) * 255 + 32768) >> 16;
+    coverage = coverage < 0 ? 0 : coverage;
+    coverage = coverage > 255 ? 255 : coverage;
+    const int old = run[k];
+    run[k] = static_cast<uint8_t>(old > coverage ? old : coverage);
+  }
+}
+
+// How far the bands on both sides of join i must reach past it to close the wedge between them;
+// a negative value for a sharp join, which takes a round piece instead.
+double joinOverlap(const QPolygonF &line, qsizetype i, double reach)
+{
+  const QPointF before = line[i] - line[i - 1];
+  const QPointF after = line[i + 1] - line[i];
+  const double lengths =
+      std::sqrt(QPointF::dotProduct(before, before) * QPointF::dotProduct(after, after));
+  const double cosine = QPointF::dotProduct(before, after);
+  if (!(cosine > gentleJoinCosine * lengths))
+    return -1;
+  // tan(angle / 2) = sin / (1 + cos)
+  const double sine = std::abs(before.x() * after.y() - before.y() * after.x());
+  return reach * sine / (lengths + cosine);
+}
+
+}  // namespace
+
+void StrokeRaster::begin(const QRect &area, double penWidth)
+{
+  mReach = penWidth / 2 + 0.5;
+  if (area != mArea || mMasks[Other].empty()) {
+    mArea = area;
+    const int width = std::max(area.width(), 0);
+    for (std::vector<uint8_t> &mask : mMasks)
+      mask.assign(size_t(width) * std::max(area.height(), 0), 0);
+    mFirstRow.assign(width, noRow);
+    mLastRow.assign(width, -1);
+  }
+  mFirstColumn = mArea.right() + 1;
+  mLastColumn = mArea.left() - 1;
+}
+
+// A polyline with round caps and joins is the union of its segments' bands and of discs at its
+// ends and at its joins. Where it turns only a little, lengthened bands stand in for the disc.
+void StrokeRaster::addPolyline(const QPolygonF &line)
+{
+  const qsizetype last = line.size() - 1;
+  std::vector<double> overlaps(line.size(), -1);
+  for (qsizetype i = 1; i < last; ++i)
+    overlaps[i] = joinOverlap(line, i, mReach);
+  for (qsizetype i = 0; i < last; ++i)
+    coverBand(Segment(line[i], line[i + 1], std::max(overlaps[i], 0.0),
+                      std::max(overlaps[i + 1], 0.0)));
+  for (qsizetype i = 0; i <= last; ++i)
+    if (overlaps[i] < 0)
+      coverDisc(line[i]);
+}
+
+void StrokeRaster::coverBand(const Segment &segment)
+{
+  const double reach = mReach + std::max(-segment.start, segment.end - segment.length);
+  const auto [first, last] = pixelsBetween(std::min(segment.a.x(), segment.b.x()) - reach,
+                                           std::max(segment.a.x(), segment.b.x()) + reach);
+  for (int x = std::max(first, mArea.left()); x <= std::min(last, mArea.right()); ++x)
+    coverBandColumn(x, segment);
+}
+
+// Within the band the distance to the segment is the distance across it, s, which changes
+// linearly down a column: no square roots, and a plain fill where the pen covers wholly.
+void StrokeRaster::coverBandColumn(int x, const Segment &seg)
+{
+  const double dx = x + 0.5 - seg.a.x();
+  const QPointF u = seg.u;
+  // With y measured from a: t(y) = dx * u.x + y * u.y in [start, end],
+  // s(y) = y * u.x - dx * u.y in (-reach, reach).
+  double low = -std::numeric_limits<double>::infinity();
+  double high = std::numeric_limits<double>::infinity();
+  if (!narrow(dx * u.x(), u.y(), seg.start, seg.end, low, high) ||
+      !narrow(-dx * u.y(), u.x(), -mReach, mReach, low, high))
+    return;
+  auto [first, last] = pixelsBetween(low + seg.a.y(), high + seg.a.y());
+  first = std::max(first, mArea.top());
+  last = std::min(last, mArea.bottom());
+  if (first > last)
+    return;
+  const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
+  double wholeLow = first - 0.5;
+  double wholeHigh = last + 0.5;
+  const bool whole = mReach >= 1 &&
+      narrow(across(0), u.x(), 1 - mReach, mReach - 1, wholeLow, wholeHigh);
+  const int wholeFirst = whole ? int(std::ceil(wholeLow)) : last + 1;
+  const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
+  const int edgeEnd = std::min(last, wholeFirst - 1);
+  coverEdgeRows(x, first, edgeEnd, across(first), seg);
+  if (wholeFirst <= wholeLast)
+    std::memset(column(Other, x) + wholeFirst, 255, wholeLast - wholeFirst + 1);
+  const int edgeStart = std::max(first, std::max(wholeLast, edgeEnd) + 1);
+  coverEdgeRows(x, edgeStart, last, across(edgeStart), seg);
+  noteRows(x, first, last);
+}
+
+// Partly covered rows from..to, s being the signed distance across the segment at row from. A
+// steep segment's edge faces left or right, so its coverage goes to the mask of the side the
+// segment lies on; where s changes sign (thin pens), the run is split there.
+void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segment &seg)
+{
+  if (from > to)
+    return;
+  const double slope = seg.u.x();
+  const double end = s + (to - from) * slope;
+  if ((s < 0) != (end < 0)) {
+    const int split = from + std::clamp(int(std::floor(-s / slope)) + 1, 1, to - from);
+    coverEdgeRows(x, from, split - 1, s, seg);
+    coverEdgeRows(x, split, to, s + (split - from) * slope, seg);
+    return;
+  }
+  // The pixel lies at s * n from the centre line, n = (-u.y, u.x).
+  const bool steep = std::abs(seg.u.y()) > std::abs(seg.u.x());
+  const bool rightOfLine = s * -seg.u.y() > 0;
+  const Side side = !steep ? Other : rightOfLine ? FromLeft : FromRight;
+  coverLinearRun(column(side, x) + from, to - from + 1, s, slope, mReach);
+}
+
+void StrokeRaster::coverDisc(QPointF centre)
+{
+  const auto [firstColumn, lastColumn] = pixelsBetween(centre.x() - mReach, centre.x() + mReach);
+  for (int x = std::max(firstColumn, mArea.left()); x <= std::min(lastColumn, mArea.right()); ++x) {
+    const double dx = x + 0.5 - centre.x();
+    const double h = std::sqrt(std::max(mReach * mReach - dx * dx, 0.0));
+    auto [first, last] = pixelsBetween(centre.y() - h, centre.y() + h);
+    first = std::max(first, mArea.top());
+    last = std::min(last, mArea.bottom());
+    if (first > last)
+      continue;
+    const uint8_t *whole = column(Other, x);
+    for (int y = first; y <= last; ++y) {
+      if (whole[y] == 255)
+        continue;
+      const double dy = y + 0.5 - centre.y();
+      const Side side = std::abs(dx) <= std::abs(dy) ? Other : dx > 0 ? FromLeft : FromRight;
+      uint8_t &cell = column(side, x)[y];
+      cell = std::max(cell, coverageAt(mReach, std::sqrt(dx * dx + dy * dy)));
+    }
+    noteRows(x, first, last);
+  }
+}
+
+void StrokeRaster::noteRows(int x, int first, int last)
+{
+  const int i = x - mArea.left();
+  mFirstRow[i] = std::min(mFirstRow[i], first);
+  mLastRow[i] = std::max(mLastRow[i], last);
+  mFirstColumn = std::min(mFirstColumn, x);
+  mLastColumn = std::max(mLastColumn, x);
+}
+
+void StrokeRaster::paint(QPainter &painter, const QColor &color)
+{
+  if (mFirstColumn > mLastColumn)
+    return;
+  if (mImage.size() != mArea.size()) {
+    mImage = QImage(mArea.size(), QImage::Format_ARGB32_Premultiplied);
+    mImage.fill(Qt::transparent);
+  }
+  QRgb shades[256];
+  for (int c = 0; c < 256; ++c)
+    shades[c] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), color.alpha() * c / 255));
+  const QRect covered = transferToImage(shades);
+  const QRect source = covered.translated(-mArea.topLeft());
+  painter.drawImage(covered.topLeft(), mImage, source);
+  // Leave the image transparent for the next picture.
+  for (int y = source.top(); y <= source.bottom(); ++y)
+    std::memset(mImage.scanLine(y) + source.left() * sizeof(QRgb), 0, source.width() * sizeof(QRgb));
+}
+
+// Moves the coverage into the image, in colour, and empties the mask; returns the pixels touched.
+QRect StrokeRaster::transferToImage(const QRgb *shades)
+{
+  QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits());
+  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
+  int top = mArea.bottom();
+  int bottom = mArea.top();
+  for (int x = mFirstColumn; x <= mLastColumn; ++x) {
+    const int i = x - mArea.left();
+    if (mFirstRow[i] > mLastRow[i])
+      continue;
+    uint8_t *left = column(FromLeft, x);
+    uint8_t *right = column(FromRight, x);
+    uint8_t *other = column(Other, x);
+    QRgb *target = pixels + i - mArea.top() * stride;
+    for (int y = mFirstRow[i]; y <= mLastRow[i]; ++y) {
+      const int sides = std::min(left[y] + right[y], 255);
+      target[y * stride] = shades[std::max<int>(sides, other[y])];
+      left[y] = right[y] = other[y] = 0;
+    }
+    top = std::min(top, mFirstRow[i]);
+    bottom = std::max(bottom, mLastRow[i]);
+    mFirstRow[i] = noRow;
+    mLastRow[i] = -1;
+  }
+  const QRect covered(QPoint(mFirstColumn, top), QPoint(mLastColumn, bottom));
+  mFirstColumn = mArea.right() + 1;
+  mLastColumn = mArea.left() - 1;
+  return covered;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRect>
+#include <QRgb>
+
+#include <cstdint>
+#include <vector>
+
+class QColor;
+class QPainter;
+
+// Rasterises wide polylines with round caps and joins into antialiased coverage that is the
+// union of their segments: where strokes overlap, coverage does not add up as it does when
+// antialiased segments are painted one over another, so a curve drawn from a few thousand
+// segments looks like one drawn from 100000.
+//
+// Coverage is kept in three masks, column by column (the tall vertical spans of dense curves
+// are then filled in one go): what strokes lying left of a pixel cover of it, what strokes lying
+// right of it cover, and everything else (wholly covered pixels, edges facing up or down). Two
+// strokes that reach into a pixel from both sides cover the sum of what they cover, any others
+// the most that one of them covers.
+class StrokeRaster {
+public:
+  // Starts a new picture over the device pixels of area, for a pen of the given width.
+  void begin(const QRect &area, double penWidth);
+  // Points in device pixels.
+  void addPolyline(const QPolygonF &line);
+  // Paints the covered pixels in one colour, then forgets them.
+  void paint(QPainter &painter, const QColor &color);
+
+private:
+  enum Side { FromLeft, FromRight, Other, sideCount };
+  struct Segment;
+
+  void coverBand(const Segment &segment);
+  void coverBandColumn(int x, const Segment &segment);
+  void coverEdgeRows(int x, int from, int to, double s, const Segment &segment);
+  void coverDisc(QPointF centre);
+  uint8_t *column(Side side, int x)
+  {
+    return mMasks[side].data() + size_t(x - mArea.left()) * mArea.height() - mArea.top();
+  }
+  void noteRows(int x, int first, int last);
+  QRect transferToImage(const QRgb *shades);
+
+  QRect mArea;
+  double mReach = 1;  // distance from the centre line at which coverage ends
+  std::vector<uint8_t> mMasks[sideCount];
+  std::vector<int> mFirstRow;  // per column, the rows touched
+  std::vector<int> mLastRow;
+  int mFirstColumn = 0;
+  int mLastColumn = -1;
+  QImage mImage;
+};

@@ -1,5 +1,120 @@
 #include "calcform.h"
 
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QStyle>
+#include <QToolButton>
+#include <optional>
+#include <string>
+
+#include "calcoptform.h"
+#include "calcresult.h"
+#include "cp1251.h"
+#include "dialogs.h"
+#include "helpviewer.h"
+#include "intspinedit.h"
+#include "zeval.h"
+
 TCalcForm *CalcForm = nullptr;
 
-TCalcForm::TCalcForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Калькулятор")) { setFixedSize(201, 52); }
+namespace {
+
+constexpr int kHelpContext = 80;
+constexpr int kRunImage = 0;
+constexpr int kOptImage = 1;
+constexpr int kHelpImage = 2;
+// Code of a character the library would reject; Windows-1251 cannot hold it.
+constexpr unsigned char kBadCharacter = 21;
+constexpr std::uint8_t kFixedFormat = 2;
+constexpr std::uint8_t kExponentialFormat = 1;
+
+QString ErrorText(unsigned char code) { return QStringLiteral("Ошибка: ") + QString::number(code); }
+
+}  // namespace
+
+TCalcForm::TCalcForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Калькулятор")) {
+  setFixedSize(201, 52);
+  CreateImageList();
+  CreateControls();
+  connect(ExpEdit, &QLineEdit::returnPressed, this, &TCalcForm::RunButtonClick);
+  connect(RunButton, &QToolButton::clicked, this, &TCalcForm::RunButtonClick);
+  connect(OptButton, &QToolButton::clicked, this, &TCalcForm::OptButtonClick);
+  connect(HelpButton, &QToolButton::clicked, this, &TCalcForm::HelpButtonClick);
+}
+
+// The desktop theme's pictures, or the style's where the theme has none.
+void TCalcForm::CreateImageList() {
+  QStyle *s = style();
+  CalcIL = {QIcon::fromTheme(QStringLiteral("accessories-calculator"), s->standardIcon(QStyle::SP_MediaPlay)),
+            QIcon::fromTheme(QStringLiteral("preferences-system"), s->standardIcon(QStyle::SP_FileDialogDetailedView)),
+            QIcon::fromTheme(QStringLiteral("help-contents"), s->standardIcon(QStyle::SP_DialogHelpButton))};
+}
+
+void TCalcForm::CreateControls() {
+  ExpEdit = new QLineEdit(this);
+  ExpEdit->setObjectName(QStringLiteral("ExpEdit"));
+  ExpEdit->setGeometry(2, 3, 172, 22);
+  RunButton = ToolButton(kRunImage, QStringLiteral("Вычислить"), {177, 3});
+  RunButton->setObjectName(QStringLiteral("RunButton"));
+  ResLabel = new QLabel(this);
+  ResLabel->setObjectName(QStringLiteral("ResLabel"));
+  ResLabel->setGeometry(2, 30, 147, 18);
+  ResLabel->setFixedSize(147, 18);
+  // A long result is cut at the label's edge: no wrapping, no growing.
+  ResLabel->setWordWrap(false);
+  ResLabel->setTextFormat(Qt::PlainText);
+  ResLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  ResLabel->setAutoFillBackground(true);
+  QPalette palette = ResLabel->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  ResLabel->setPalette(palette);
+  OptButton = ToolButton(kOptImage, QStringLiteral("Настройки"), {153, 28});
+  OptButton->setObjectName(QStringLiteral("OptButton"));
+  HelpButton = ToolButton(kHelpImage, QStringLiteral("Справка"), {177, 28});
+  HelpButton->setObjectName(QStringLiteral("HelpButton"));
+}
+
+QToolButton *TCalcForm::ToolButton(int image, const QString &hint, QPoint at) {
+  auto *button = new QToolButton(this);
+  button->setIcon(CalcIL[image]);
+  button->setIconSize(QSize(16, 16));
+  button->setToolTip(hint);
+  button->setAutoRaise(true);
+  button->setGeometry(QRect(at, QSize(22, 22)));
+  return button;
+}
+
+void TCalcForm::RunButtonClick() { ResLabel->setText(Evaluate()); }
+
+QString TCalcForm::Evaluate() const {
+  const std::optional<std::string> text = Utf8ToCp1251(ExpEdit->text().toStdString());
+  if (!text) return ErrorText(kBadCharacter);
+  unsigned char error = 0;
+  CheckExpression(text->c_str(), &error);
+  if (error != 0) return ErrorText(error);
+  long double value = 0;
+  FillExtResult(text->c_str(), &value, &error);
+  if (error != 0) return ErrorText(error);
+  return CalcResultText(value, CalcFormat, CalcPrecision, CalcDigits, QLocale().decimalPoint());
+}
+
+// The dialog is not filled from the settings first: its controls are its own
+// memory, kept after Cancel too.
+void TCalcForm::OptButtonClick() {
+  if (Dialogs().Exec(*CalcOptForm) == QDialog::Accepted) ApplyOptions();
+}
+
+void TCalcForm::ApplyOptions() {
+  CalcDigits = CalcOptForm->PrecSE->Value();
+  CalcPrecision = CalcOptForm->DigitsSE->Value();
+  switch (CalcOptForm->FormatRG->checkedId()) {
+    case 0: CalcFormat = kFixedFormat; break;
+    case 1: CalcFormat = kExponentialFormat; break;
+    default: break;
+  }
+}
+
+void TCalcForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }

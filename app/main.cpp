@@ -1,9 +1,13 @@
+#include <QCoreApplication>
 #include <QThread>
 #include <cstdio>
 #include <cstdlib>
 
 #include "application.h"
+#include "batch.h"
+#include "errorbox.h"
 #include "mainform.h"
+#include "projectio.h"
 #include "startup.h"
 #include "titleform.h"
 
@@ -25,11 +29,40 @@ void DestroyTitleForm() {
   TitleForm = nullptr;
 }
 
+
+// Batch output needs no display: it draws offscreen.
+int RunBatchCommandLine(int argc, char *argv[]) {
+  if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  TApplication application(argc, argv);
+  QString error;
+  const auto request = ParseBatchArguments(QCoreApplication::arguments(), error);
+  if (!request) {
+    std::fprintf(stderr, "lumoplot: %s\n%s", qPrintable(error), qPrintable(BatchUsage()));
+    return EXIT_FAILURE;
+  }
+  if (request->help) {
+    std::fputs(qPrintable(BatchUsage()), stdout);
+    return EXIT_SUCCESS;
+  }
+  return RunBatch(*request);
+}
+
+// A project named on the command line opens as the open command would open
+// it; its errors show in the general error box.
+void OpenProjectFromCommandLine() {
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() < 2) return;
+  try {
+    OpenProject(arguments[1]);
+  } catch (const std::exception &error) {
+    ShowErrorBox(QString::fromUtf8(error.what()));
+  }
+}
+
 }  // namespace
 
-// The program takes no arguments of its own; QApplication still reads Qt's
-// (-style, -platform, ...).
 int main(int argc, char *argv[]) {
+  if (IsBatchCommandLine(argc, argv)) return RunBatchCommandLine(argc, argv);
   if (!DisplayAvailable()) {
     std::fputs(
         "lumoplot: no display to open windows on (DISPLAY and WAYLAND_DISPLAY are not set).\n"
@@ -45,6 +78,7 @@ int main(int argc, char *argv[]) {
   ShowWindows();
   DestroyTitleForm();
   MainForm->ShowMaximised();
+  OpenProjectFromCommandLine();
   const int exitCode = application.exec();
   DestroyWindows();
   return exitCode;

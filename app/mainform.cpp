@@ -18,6 +18,7 @@
 #include "layersform.h"
 #include "optionsform.h"
 #include "output.h"
+#include "projectio.h"
 #include "selfuncform.h"
 #include "toolwindow.h"
 #include "windowexposure.h"
@@ -260,8 +261,13 @@ void TMainForm::FormShow() {
 }
 
 // Commands whose work comes with later windows say so instead of doing nothing.
-void TMainForm::OpenButtonClick() { ReportNotAvailable(OpenButton); }
-void TMainForm::SaveButtonClick() { ReportNotAvailable(SaveButton); }
+void TMainForm::OpenButtonClick() {
+  if (const auto file = ChooseFile(*ProjectOD)) OpenProject(*file);
+}
+
+void TMainForm::SaveButtonClick() {
+  if (const auto file = ChooseFile(*ProjectSD)) SaveProject(*file);
+}
 
 void TMainForm::SavePButtonClick() {
   const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"));
@@ -311,7 +317,3 @@ void TMainForm::HelpButtonClick() { ShowHelpTopic(0); }
 // No question and no offer to save: the project in memory is discarded.
 void TMainForm::N7Click() { close(); }
 
-void TMainForm::ReportNotAvailable(const QAction *command) {
-  Dialogs().Message(this, QMessageBox::Information, Title,
-                    QStringLiteral("Команда \"%1\" пока недоступна.").arg(command->toolTip()), QMessageBox::Ok);
-}

@@ -101,7 +101,6 @@ class TMainForm : public QMainWindow {
   void InfoButtonClick();
   void HelpButtonClick();
   void N7Click();
-  void ReportNotAvailable(const QAction *command);
   // The chosen name of a file dialog, or nothing when it was cancelled.
   std::optional<QString> ChooseFile(QFileDialog &dialog);
   // The layer selection for an output, or nothing when it was cancelled.

@@ -449,6 +449,7 @@ void Chart::redrawNow()
 
 QImage Chart::toImage() const
 {
+  fitSurface();
   QImage image(size(), QImage::Format_RGB32);
   image.fill(Qt::white);
   QCPPainter painter(&image);
@@ -460,6 +461,7 @@ void Chart::paint(QPainter &painter, const QRectF &target) const
 {
   if (width() <= 0 || height() <= 0)
     return;
+  fitSurface();
   // The drawing is recorded once and replayed scaled, so any painter can take it.
   QPicture picture;
   {
@@ -490,6 +492,15 @@ bool Chart::print(QPrinter &printer) const
 }
 
 // --- events -----------------------------------------------------------------------------------
+
+// A hidden chart gets its resize event only when shown; drawing it before then
+// must not find the surface at its old size, or the layout changes mid-drawing.
+void Chart::fitSurface() const
+{
+  if (mPlot->size() != size())
+    mPlot->setGeometry(rect());
+  mPlot->ensureLayout();
+}
 
 void Chart::resizeEvent(QResizeEvent *event)
 {

@@ -144,6 +144,7 @@ private:
   const Range &rangeOf(ChartAxis axis) const;
   void saveRangesOnce();
   void requestRedraw();
+  void fitSurface() const;
 
   PlotSurface *mPlot;
   std::unique_ptr<ChartMouse> mMouse;

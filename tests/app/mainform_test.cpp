@@ -187,8 +187,8 @@ TEST_F(AppTest, CommandsRunFromTheirToolButtonsAndKeys) {
   const CommandCase cases[] = {
       {&TMainForm::NewButton, Qt::Key_F2,
        QStringLiteral("Вы действительно хотите приступить к работе с новым проектом?")},
-      {&TMainForm::OpenButton, Qt::Key_F3, NotAvailable("Открыть проект")},
-      {&TMainForm::SaveButton, Qt::Key_F4, NotAvailable("Сохранить проект")},
+      {&TMainForm::OpenButton, Qt::Key_F3, QStringLiteral("dialog Открыть проект")},
+      {&TMainForm::SaveButton, Qt::Key_F4, QStringLiteral("dialog Сохранить проект")},
       {&TMainForm::SavePButton, Qt::Key_unknown, QStringLiteral("dialog Сохранение графиков")},
       {&TMainForm::SaveTButton, Qt::Key_unknown, QStringLiteral("dialog Сохранение значений")},
       {&TMainForm::PrintPButton, Qt::Key_unknown, QStringLiteral("dialog Печать графиков")},

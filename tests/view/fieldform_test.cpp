@@ -1,6 +1,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "projectcharts.h"
 #include "viewfixture.h"
 
 namespace {
@@ -115,6 +116,28 @@ TEST_F(FieldFormTest, SecondAxesCrossAtTheOriginWhenInView) {
     if (c.minY < 0) {
       EXPECT_EQ(DarkPixels(image, false, row, area) > (area.width() - 10) * 9 / 10, c.horizontal);
     }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FieldFormTest, CurvesAreDrawnOverTheSecondAxes) {
+  ShowField(400, 300);
+  SetBounds(-10, 10, -10, 10);
+  const int i = Project.AddGraph("x/2", 200);
+  Project.ComputeGraph(i);
+  AddLayerSeries(i, Qt::red, 3);
+  for (bool second : {false, true}) {
+    FieldForm->DrawSecondAxes = second;
+    FieldForm->FC->redrawNow();
+    const QImage image = FieldForm->FC->toImage();
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixelColor(x, y) == QColor(Qt::red)) ++red;
+    EXPECT_GT(red, 300) << "second axes " << second;
   }
 }
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program and starts it on a sample project
+# (or on the arguments given). It needs a display; without one it says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset default
 cmake --build --preset default
-if [ -x build/bin/lumoplot ]; then
-  exec build/bin/lumoplot "$@"
+if [ "$#" -eq 0 ]; then
+  set -- Samples/trigonometry.lpp
 fi
-echo "Built the Zeval library (build/bin/libzeval.so); the program itself is not part of the build yet."
+exec build/bin/lumoplot "$@"

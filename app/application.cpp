@@ -6,8 +6,10 @@
 #include <exception>
 
 #include "errorbox.h"
+#include "programversion.h"
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
+  setApplicationVersion(QString::fromLatin1(ProgramVersion));
   LoadQtTranslations();
   UseCyrillicFont();
 }

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QLabel;
+
 // The splash window: the program's picture, on screen while the program starts.
 class TTitleForm : public QWidget {
   Q_OBJECT
@@ -9,12 +11,11 @@ class TTitleForm : public QWidget {
  public:
   explicit TTitleForm(QWidget *parent = nullptr);
 
+  QLabel *Image1;
+
   // Shows the window and paints it before returning, since the start-up pause
   // that follows blocks the event loop.
   void ShowAtOnce();
-
- protected:
-  void paintEvent(QPaintEvent *event) override;
 };
 
 extern TTitleForm *TitleForm;

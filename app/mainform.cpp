@@ -20,6 +20,7 @@
 #include "output.h"
 #include "projectio.h"
 #include "selfuncform.h"
+#include "themeicon.h"
 #include "toolwindow.h"
 #include "windowexposure.h"
 
@@ -29,11 +30,7 @@ namespace {
 
 const QString Title = QStringLiteral("Lumoplot 2003");
 
-// A picture of the desktop's icon theme, or our own where the theme has none.
-QIcon CommandIcon(const char *name) {
-  const QString themeName = QString::fromLatin1(name);
-  return QIcon::fromTheme(themeName, QIcon(QStringLiteral(":/icons/%1.svg").arg(themeName)));
-}
+QIcon CommandIcon(const char *name) { return ThemeIcon(QString::fromLatin1(name)); }
 
 }  // namespace
 

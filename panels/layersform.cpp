@@ -4,7 +4,6 @@
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -12,6 +11,7 @@
 #include "chart.h"
 #include "cp1251.h"
 #include "dialogs.h"
+#include "themeicon.h"
 #include "fieldform.h"
 #include "helpviewer.h"
 #include "intspinedit.h"
@@ -30,15 +30,6 @@ constexpr int kErrorHelpContext = 130;
 constexpr unsigned char kBadCharacter = 21;
 const QString kShown = QStringLiteral("[+]");
 const QString kHidden = QStringLiteral("[-]");
-
-QToolButton *ToolButton(QToolBar *bar, const QString &theme, QStyle::StandardPixmap fallback, const QString &hint) {
-  auto *button = new QToolButton(bar);
-  button->setIcon(QIcon::fromTheme(theme, bar->style()->standardIcon(fallback)));
-  button->setToolTip(hint);
-  button->setAutoRaise(true);
-  bar->addWidget(button);
-  return button;
-}
 
 // The wait cursor for as long as a layer is being sampled.
 class TWaitCursor {
@@ -78,18 +69,18 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   auto *bar = new QToolBar(this);
   bar->setIconSize(QSize(16, 16));
   bar->move(2, 140);
-  NewButton = ToolButton(bar, QStringLiteral("list-add"), QStyle::SP_FileIcon, QStringLiteral("Новый"));
+  NewButton = AddToolButton(bar, QStringLiteral("list-add"), QStringLiteral("Новый"));
   bar->addSeparator();
-  VisButton = ToolButton(bar, QStringLiteral("view-visible"), QStyle::SP_DialogYesButton, QStringLiteral("Видимость"));
+  VisButton = AddToolButton(bar, QStringLiteral("view-visible"), QStringLiteral("Видимость"));
   VisButton->setCheckable(true);
-  OptButton = ToolButton(bar, QStringLiteral("document-properties"), QStyle::SP_FileDialogDetailedView, QStringLiteral("Настройки"));
+  OptButton = AddToolButton(bar, QStringLiteral("document-properties"), QStringLiteral("Настройки"));
   bar->addSeparator();
-  UpButton = ToolButton(bar, QStringLiteral("go-up"), QStyle::SP_ArrowUp, QStringLiteral("Вверх"));
-  DownButton = ToolButton(bar, QStringLiteral("go-down"), QStyle::SP_ArrowDown, QStringLiteral("Вниз"));
+  UpButton = AddToolButton(bar, QStringLiteral("go-up"), QStringLiteral("Вверх"));
+  DownButton = AddToolButton(bar, QStringLiteral("go-down"), QStringLiteral("Вниз"));
   bar->addSeparator();
-  DelButton = ToolButton(bar, QStringLiteral("list-remove"), QStyle::SP_TrashIcon, QStringLiteral("Удалить"));
+  DelButton = AddToolButton(bar, QStringLiteral("list-remove"), QStringLiteral("Удалить"));
   bar->addSeparator();
-  HelpButton = ToolButton(bar, QStringLiteral("help-contents"), QStyle::SP_DialogHelpButton, QStringLiteral("Помощь"));
+  HelpButton = AddToolButton(bar, QStringLiteral("help-contents"), QStringLiteral("Помощь"));
   bar->adjustSize();
   connect(LayersLB, &QListWidget::itemSelectionChanged, this, &TLayersForm::UpdateButtons);
   connect(NewButton, &QToolButton::clicked, this, &TLayersForm::NewButtonClick);

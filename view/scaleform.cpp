@@ -2,13 +2,13 @@
 
 #include <QColorDialog>
 #include <QLabel>
-#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <cmath>
 
 #include "chart.h"
 #include "dialogs.h"
+#include "themeicon.h"
 #include "fieldform.h"
 #include "helpviewer.h"
 #include "intspinedit.h"
@@ -32,15 +32,6 @@ void SetUpChart(Chart &chart) {
   chart.setBackgroundColors(Qt::white, Qt::white);
   chart.setRange(ChartAxis::Bottom, 0, 100);
   chart.setRange(ChartAxis::Left, 0, 100);
-}
-
-QToolButton *ToolButton(QToolBar *bar, const QString &theme, QStyle::StandardPixmap fallback, const QString &hint) {
-  auto *button = new QToolButton(bar);
-  button->setIcon(QIcon::fromTheme(theme, bar->style()->standardIcon(fallback)));
-  button->setToolTip(hint);
-  button->setAutoRaise(true);
-  bar->addWidget(button);
-  return button;
 }
 
 QLabel *Label(QWidget *parent, const QString &text, QPoint at) {
@@ -78,9 +69,9 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   auto *bar = new QToolBar(this);
   bar->setIconSize(QSize(16, 16));
   bar->move(129, 199);
-  ZoomButton = ToolButton(bar, QStringLiteral("zoom-in"), QStyle::SP_FileDialogContentsView, QStringLiteral("Точное увеличение"));
-  OptButton = ToolButton(bar, QStringLiteral("preferences-system"), QStyle::SP_FileDialogDetailedView, QStringLiteral("Настройки"));
-  HelpButton = ToolButton(bar, QStringLiteral("help-contents"), QStyle::SP_DialogHelpButton, QStringLiteral("Справка"));
+  ZoomButton = AddToolButton(bar, QStringLiteral("zoom-in"), QStringLiteral("Точное увеличение"));
+  OptButton = AddToolButton(bar, QStringLiteral("preferences-system"), QStringLiteral("Настройки"));
+  HelpButton = AddToolButton(bar, QStringLiteral("help-contents"), QStringLiteral("Справка"));
   bar->adjustSize();
   ZoomButton->setEnabled(false);
   connect(ZoomButton, &QToolButton::clicked, this, &TScaleForm::ZoomButtonClick);

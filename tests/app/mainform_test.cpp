@@ -156,10 +156,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Panel{"Calculator", &TMainForm::N15, &TMainForm::CalcTB, []() -> QWidget * { return CalcForm; }}),
     [](const testing::TestParamInfo<Panel> &info) { return std::string(info.param.name); });
 
-QString NotAvailable(const char *command) {
-  return QStringLiteral("Команда \"%1\" пока недоступна.").arg(QString::fromUtf8(command));
-}
-
 // The command a key or button ran, as the user sees it: the help viewer, a
 // modal dialog's caption or a message box's text.
 QString Effect(const TRecordingDialogs &dialogs) {

@@ -26,6 +26,10 @@ TCalcOptForm::TCalcOptForm(QWidget *parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Настройки"));
   setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(139, 159);
+  // The dialog's design font, "MS Sans Serif" 8 point; its captions are sized for it.
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(11);
+  setFont(font);
   CreateDigitsGroup();
   CreateFormatGroup();
   CreateButtons();
@@ -50,7 +54,7 @@ void TCalcOptForm::CreateFormatGroup() {
   const QString items[] = {QStringLiteral("Фиксированный"), QStringLiteral("Экспоненциальный")};
   for (int index = 0; index < 2; ++index) {
     auto *item = new QRadioButton(items[index], box);
-    item->setGeometry(8, 16 + 17 * index, 124, 17);
+    item->setGeometry(6, 16 + 17 * index, 127, 17);
     FormatRG->addButton(item, index);
   }
   FormatRG->button(0)->setChecked(true);

@@ -247,6 +247,9 @@ TEST_F(CalcFormTest, ControlsAndSizes) {
   EXPECT_EQ(CalcOptForm->size(), QSize(139, 159));
   EXPECT_EQ(CalcOptForm->FormatRG->button(0)->text(), QStringLiteral("Фиксированный"));
   EXPECT_EQ(CalcOptForm->FormatRG->button(1)->text(), QStringLiteral("Экспоненциальный"));
+  for (QAbstractButton *item : CalcOptForm->FormatRG->buttons()) {
+    EXPECT_GE(item->width(), item->sizeHint().width()) << item->text().toStdString() << " is readable";
+  }
   EXPECT_EQ(CalcOptForm->CancelButton->text(), QStringLiteral("Отмена"));
   EXPECT_EQ(CalcOptForm->OkButton->text(), QStringLiteral("ОК"));
 }

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QStyle>
 #include <QToolButton>
 #include <optional>
 #include <string>
@@ -15,6 +14,7 @@
 #include "dialogs.h"
 #include "helpviewer.h"
 #include "intspinedit.h"
+#include "themeicon.h"
 #include "zeval.h"
 
 TCalcForm *CalcForm = nullptr;
@@ -44,12 +44,9 @@ TCalcForm::TCalcForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Кал
   connect(HelpButton, &QToolButton::clicked, this, &TCalcForm::HelpButtonClick);
 }
 
-// The desktop theme's pictures, or the style's where the theme has none.
 void TCalcForm::CreateImageList() {
-  QStyle *s = style();
-  CalcIL = {QIcon::fromTheme(QStringLiteral("accessories-calculator"), s->standardIcon(QStyle::SP_MediaPlay)),
-            QIcon::fromTheme(QStringLiteral("preferences-system"), s->standardIcon(QStyle::SP_FileDialogDetailedView)),
-            QIcon::fromTheme(QStringLiteral("help-contents"), s->standardIcon(QStyle::SP_DialogHelpButton))};
+  CalcIL = {ThemeIcon(QStringLiteral("system-run")), ThemeIcon(QStringLiteral("preferences-system")),
+            ThemeIcon(QStringLiteral("help-contents"))};
 }
 
 void TCalcForm::CreateControls() {

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "aboutform.h"
-#include "appfixture.h"
 #include "jpegimage.h"
 #include "programversion.h"
 #include "titleform.h"
@@ -145,21 +144,6 @@ TEST(TitleFormTest, TheSplashWindowIsItsPicture) {
   EXPECT_EQ(title.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB888), splash);
   title.ShowAtOnce();
   EXPECT_EQ(title.grab().toImage().convertToFormat(QImage::Format_RGB888), splash);
-}
-
-class AboutFromFrameTest : public AppTest {};
-
-TEST_F(AboutFromFrameTest, InfoButtonShowsTheFilledBoxModally) {
-  Rows shown;
-  dialogs->answers.push_back([&shown](QDialog &dialog) {
-    dialog.show();
-    shown = Cells(AboutForm->VersionSG);
-    dialog.accept();
-    return dialog.result();
-  });
-  MainForm->InfoButton->trigger();
-  EXPECT_EQ(dialogs->dialogsShown, (std::vector<QString>{"О программе"}));
-  EXPECT_EQ(shown, ProgramAndLibrary);
 }
 
 // The desktop entry's keys, from its one group.

@@ -32,6 +32,24 @@ constexpr std::uint8_t kExponentialFormat = 1;
 
 QString ErrorText(unsigned char code) { return QStringLiteral("Ошибка: ") + QString::number(code); }
 
+// Black on white, of a fixed size; a long result is cut at the edge, neither
+// wrapped nor widening the label.
+QLabel *ResultLabel(QWidget *parent) {
+  auto *label = new QLabel(parent);
+  label->setObjectName(QStringLiteral("ResLabel"));
+  label->setGeometry(2, 30, 147, 18);
+  label->setFixedSize(147, 18);
+  label->setWordWrap(false);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setAutoFillBackground(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  return label;
+}
+
 }  // namespace
 
 TCalcForm::TCalcForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Калькулятор")) {
@@ -55,19 +73,7 @@ void TCalcForm::CreateControls() {
   ExpEdit->setGeometry(2, 3, 172, 22);
   RunButton = ToolButton(kRunImage, QStringLiteral("Вычислить"), {177, 3});
   RunButton->setObjectName(QStringLiteral("RunButton"));
-  ResLabel = new QLabel(this);
-  ResLabel->setObjectName(QStringLiteral("ResLabel"));
-  ResLabel->setGeometry(2, 30, 147, 18);
-  ResLabel->setFixedSize(147, 18);
-  // A long result is cut at the label's edge: no wrapping, no growing.
-  ResLabel->setWordWrap(false);
-  ResLabel->setTextFormat(Qt::PlainText);
-  ResLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  ResLabel->setAutoFillBackground(true);
-  QPalette palette = ResLabel->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  palette.setColor(QPalette::WindowText, Qt::black);
-  ResLabel->setPalette(palette);
+  ResLabel = ResultLabel(this);
   OptButton = ToolButton(kOptImage, QStringLiteral("Настройки"), {153, 28});
   OptButton->setObjectName(QStringLiteral("OptButton"));
   HelpButton = ToolButton(kHelpImage, QStringLiteral("Справка"), {177, 28});

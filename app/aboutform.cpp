@@ -18,7 +18,7 @@ namespace {
 constexpr int kRowHeight = 18;
 
 // Stand-ins for the fonts of the box's design, with the same metrics.
-const QString SansFamily = QStringLiteral("Liberation Sans");  // for "Tahoma" and "MS Sans Serif"
+const QString SansFamily = QStringLiteral("Liberation Sans");    // for "Tahoma" and "MS Sans Serif"
 const QString SerifFamily = QStringLiteral("Liberation Serif");  // for "Times New Roman"
 
 QFont PixelFont(const QString &family, int pixels, bool bold, bool italic = false) {

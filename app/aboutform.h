@@ -18,8 +18,7 @@ class TAboutForm : public QDialog {
  public:
   // Where the library's name, version, date and maker come from: the library's
   // own export, or a stand-in.
-  using TInformationSource = void (*)(const char **name, const char **version, const char **date,
-                                      const char **maker);
+  using TInformationSource = void (*)(const char **name, const char **version, const char **date, const char **maker);
 
   explicit TAboutForm(QWidget *parent = nullptr, TInformationSource information = &FillInformation);
 

@@ -71,10 +71,14 @@ std::optional<TBatchRequest> ParseBatchArguments(const QStringList &arguments, Q
         return std::nullopt;
       }
       const QString value = arguments[++i];
-      if (argument == QLatin1String("--values")) request.values = value;
-      else if (argument == QLatin1String("--picture")) request.picture = value;
-      else if (argument == QLatin1String("--save-project")) request.savedProject = value;
-      else if (const auto size = ParseSize(value)) request.size = *size;
+      if (argument == QLatin1String("--values"))
+        request.values = value;
+      else if (argument == QLatin1String("--picture"))
+        request.picture = value;
+      else if (argument == QLatin1String("--save-project"))
+        request.savedProject = value;
+      else if (const auto size = ParseSize(value))
+        request.size = *size;
       else {
         error = QStringLiteral("размер \"%1\" не имеет вида ШИРИНАxВЫСОТА (от 16 до 20000)").arg(value);
         return std::nullopt;

@@ -99,13 +99,13 @@ QImage TJpegImage::Decode() {
 QImage TJpegImage::Read(const QString &fileName) {
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw std::runtime_error(QStringLiteral("Картинка \"%1\" не открывается: %2")
-                                 .arg(fileName, file.errorString())
-                                 .toStdString());
+    throw std::runtime_error(
+        QStringLiteral("Картинка \"%1\" не открывается: %2").arg(fileName, file.errorString()).toStdString());
   }
   try {
     return TJpegImage(file.readAll()).Decode();
   } catch (const std::runtime_error &error) {
-    throw std::runtime_error(QStringLiteral("%1 (\"%2\")").arg(QString::fromStdString(error.what()), fileName).toStdString());
+    throw std::runtime_error(
+        QStringLiteral("%1 (\"%2\")").arg(QString::fromStdString(error.what()), fileName).toStdString());
   }
 }

@@ -29,7 +29,6 @@ void DestroyTitleForm() {
   TitleForm = nullptr;
 }
 
-
 // Batch output needs no display: it draws offscreen.
 int RunBatchCommandLine(int argc, char *argv[]) {
   if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);

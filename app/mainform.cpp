@@ -47,7 +47,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
 
 void TMainForm::createActions() {
   NewButton = CreateCommand("NewButton", "Новый", "Новый проект", "document-new", &TMainForm::NewButtonClick);
-  OpenButton = CreateCommand("OpenButton", "Открыть...", "Открыть проект", "document-open", &TMainForm::OpenButtonClick);
+  OpenButton =
+      CreateCommand("OpenButton", "Открыть...", "Открыть проект", "document-open", &TMainForm::OpenButtonClick);
   SaveButton =
       CreateCommand("SaveButton", "Сохранить...", "Сохранить проект", "document-save", &TMainForm::SaveButtonClick);
   SavePButton = CreateCommand("SavePButton", "Сохранить графики...", "Сохранить графики", "image-x-generic",
@@ -313,4 +314,3 @@ void TMainForm::HelpButtonClick() { ShowHelpTopic(0); }
 
 // No question and no offer to save: the project in memory is discarded.
 void TMainForm::N7Click() { close(); }
-

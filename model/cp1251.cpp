@@ -35,7 +35,8 @@ std::string Cp1251ToUtf8(std::string_view cp1251) {
   for (std::size_t start = 0; start <= cp1251.size();) {
     // 0x98 is the one unassigned byte; it must not end the conversion.
     const std::size_t hole = cp1251.find('\x98', start);
-    const std::string_view part = cp1251.substr(start, hole == std::string_view::npos ? std::string_view::npos : hole - start);
+    const std::string_view part =
+        cp1251.substr(start, hole == std::string_view::npos ? std::string_view::npos : hole - start);
     std::string converted;
     Convert("UTF-8", "WINDOWS-1251", part, converted);
     result += converted;

@@ -10,85 +10,50 @@
 
 TProject Project;
 
-int32_t TProject::GraphCount() const
-{
-    return static_cast<int32_t>(FGraphs.size());
-}
+int32_t TProject::GraphCount() const { return static_cast<int32_t>(FGraphs.size()); }
 
-const std::vector<TGraph> &TProject::Graphs() const
-{
-    return FGraphs;
-}
+const std::vector<TGraph> &TProject::Graphs() const { return FGraphs; }
 
-const TGraph &TProject::Graph(int index) const
-{
-    return FGraphs[CheckedIndex(index)];
-}
+const TGraph &TProject::Graph(int index) const { return FGraphs[CheckedIndex(index)]; }
 
-TGraph &TProject::MutableGraph(int index)
-{
-    return FGraphs[CheckedIndex(index)];
-}
+TGraph &TProject::MutableGraph(int index) { return FGraphs[CheckedIndex(index)]; }
 
 // A wrong index becomes an error the command reports, not a stray write.
-std::size_t TProject::CheckedIndex(int index) const
-{
-    if (index < 0 || index >= GraphCount())
-        throw std::out_of_range("layer index " + std::to_string(index) + " out of range");
-    return static_cast<std::size_t>(index);
+std::size_t TProject::CheckedIndex(int index) const {
+  if (index < 0 || index >= GraphCount())
+    throw std::out_of_range("layer index " + std::to_string(index) + " out of range");
+  return static_cast<std::size_t>(index);
 }
 
-int TProject::AddGraph(std::string expression, int32_t pointCount)
-{
-    TGraph &graph = FGraphs.emplace_back();
-    graph.Expression = std::move(expression);
-    graph.PointCount = pointCount;
-    graph.ClearSamples();
-    return GraphCount() - 1;
+int TProject::AddGraph(std::string expression, int32_t pointCount) {
+  TGraph &graph = FGraphs.emplace_back();
+  graph.Expression = std::move(expression);
+  graph.PointCount = pointCount;
+  graph.ClearSamples();
+  return GraphCount() - 1;
 }
 
-void TProject::RemoveGraph(int index)
-{
-    FGraphs.erase(FGraphs.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index)));
+void TProject::RemoveGraph(int index) {
+  FGraphs.erase(FGraphs.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index)));
 }
 
-void TProject::SwapGraphs(int first, int second)
-{
-    std::swap(MutableGraph(first), MutableGraph(second));
+void TProject::SwapGraphs(int first, int second) { std::swap(MutableGraph(first), MutableGraph(second)); }
+
+void TProject::SetVisible(int index, bool visible) { MutableGraph(index).Visible = visible; }
+
+const TBounds &TProject::Bounds() const { return FBounds; }
+
+void TProject::SetBounds(const TBounds &bounds) { FBounds = bounds; }
+
+bool TProject::HasBounds() const { return FBounds.IsSet(); }
+
+void TProject::Clear() {
+  FGraphs.clear();
+  FBounds = TBounds{};
 }
 
-void TProject::SetVisible(int index, bool visible)
-{
-    MutableGraph(index).Visible = visible;
-}
+void TProject::ComputeGraph(int index) { SampleGraph(MutableGraph(index), FBounds); }
 
-const TBounds &TProject::Bounds() const
-{
-    return FBounds;
-}
-
-void TProject::SetBounds(const TBounds &bounds)
-{
-    FBounds = bounds;
-}
-
-bool TProject::HasBounds() const
-{
-    return FBounds.IsSet();
-}
-
-void TProject::Clear()
-{
-    FGraphs.clear();
-    FBounds = TBounds{};
-}
-
-void TProject::ComputeGraph(int index)
-{
-    SampleGraph(MutableGraph(index), FBounds);
-}
-
-void TProject::BuildSeries(int index, std::vector<TCurvePoint> &series) const
-{
-    TCurveBuilder(FBounds.MinY, FBounds.MaxY).BuildSeries(Graph(index), series);
+void TProject::BuildSeries(int index, std::vector<TCurvePoint> &series) const {
+  TCurveBuilder(FBounds.MinY, FBounds.MaxY).BuildSeries(Graph(index), series);
 }

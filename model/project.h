@@ -13,38 +13,37 @@
 // The layers table and the plot bounds: the one owner of the project's data.
 // The layer count is the table's length, so the two cannot disagree; layers
 // change only through the operations below.
-class TProject
-{
-public:
-    int32_t GraphCount() const;
-    const std::vector<TGraph> &Graphs() const;
-    const TGraph &Graph(int index) const;
+class TProject {
+ public:
+  int32_t GraphCount() const;
+  const std::vector<TGraph> &Graphs() const;
+  const TGraph &Graph(int index) const;
 
-    // Appends a visible, not yet sampled layer; returns its index.
-    int AddGraph(std::string expression, int32_t pointCount);
-    void RemoveGraph(int index);
-    // Exchanges two whole records, samples included; moving a layer up or down.
-    void SwapGraphs(int first, int second);
-    void SetVisible(int index, bool visible);
+  // Appends a visible, not yet sampled layer; returns its index.
+  int AddGraph(std::string expression, int32_t pointCount);
+  void RemoveGraph(int index);
+  // Exchanges two whole records, samples included; moving a layer up or down.
+  void SwapGraphs(int first, int second);
+  void SetVisible(int index, bool visible);
 
-    const TBounds &Bounds() const;
-    void SetBounds(const TBounds &bounds);
-    bool HasBounds() const;
+  const TBounds &Bounds() const;
+  void SetBounds(const TBounds &bounds);
+  bool HasBounds() const;
 
-    // Back to the state of a new project: no layers and no bounds.
-    void Clear();
+  // Back to the state of a new project: no layers and no bounds.
+  void Clear();
 
-    // (Re)samples layer index over [MinX, MaxX]; its ErrorCode tells the outcome.
-    void ComputeGraph(int index);
-    // Clears series and fills it with layer index clipped to [MinY, MaxY].
-    void BuildSeries(int index, std::vector<TCurvePoint> &series) const;
+  // (Re)samples layer index over [MinX, MaxX]; its ErrorCode tells the outcome.
+  void ComputeGraph(int index);
+  // Clears series and fills it with layer index clipped to [MinY, MaxY].
+  void BuildSeries(int index, std::vector<TCurvePoint> &series) const;
 
-private:
-    TGraph &MutableGraph(int index);
-    std::size_t CheckedIndex(int index) const;
+ private:
+  TGraph &MutableGraph(int index);
+  std::size_t CheckedIndex(int index) const;
 
-    std::vector<TGraph> FGraphs;
-    TBounds FBounds;
+  std::vector<TGraph> FGraphs;
+  TBounds FBounds;
 };
 
 // The program's project, reached by the commands that work on it.

@@ -39,8 +39,10 @@ bool ParseMagnitude(const std::string &text, std::size_t at, bool negative, int3
     if (digit < 0 || i - start >= (prefix ? 8u : 10u)) return false;
     magnitude = magnitude * (prefix ? 16 : 10) + digit;
   }
-  if (prefix) magnitude = static_cast<int32_t>(static_cast<uint32_t>(magnitude));
-  else if (magnitude > (negative ? 2147483648LL : 2147483647LL)) return false;
+  if (prefix)
+    magnitude = static_cast<int32_t>(static_cast<uint32_t>(magnitude));
+  else if (magnitude > (negative ? 2147483648LL : 2147483647LL))
+    return false;
   value = static_cast<int32_t>(negative ? -magnitude : magnitude);
   return true;
 }

@@ -114,9 +114,14 @@ void TCalcForm::ApplyOptions() {
   CalcDigits = CalcOptForm->PrecSE->Value();
   CalcPrecision = CalcOptForm->DigitsSE->Value();
   switch (CalcOptForm->FormatRG->checkedId()) {
-    case 0: CalcFormat = kFixedFormat; break;
-    case 1: CalcFormat = kExponentialFormat; break;
-    default: break;
+    case 0:
+      CalcFormat = kFixedFormat;
+      break;
+    case 1:
+      CalcFormat = kExponentialFormat;
+      break;
+    default:
+      break;
   }
 }
 

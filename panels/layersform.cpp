@@ -118,8 +118,9 @@ void TLayersForm::ShowExpressionError(unsigned char code) {
 
 bool TLayersForm::EstablishBounds() {
   if (Dialogs().Exec(*NewForm) != QDialog::Accepted) return false;
-  Project.SetBounds({static_cast<long double>(NewForm->MinXSE->Value()), static_cast<long double>(NewForm->MaxXSE->Value()),
-                     static_cast<long double>(NewForm->MinYSE->Value()), static_cast<long double>(NewForm->MaxYSE->Value())});
+  Project.SetBounds(
+      {static_cast<long double>(NewForm->MinXSE->Value()), static_cast<long double>(NewForm->MaxXSE->Value()),
+       static_cast<long double>(NewForm->MinYSE->Value()), static_cast<long double>(NewForm->MaxYSE->Value())});
   StartProjectCharts();
   return true;
 }

@@ -10,15 +10,37 @@ constexpr TColor kNone = 0x1FFFFFFF;
 constexpr TColor kDefault = 0x20000000;
 
 // The palette colour that stands in for each system colour index.
-constexpr std::array<QPalette::ColorRole, 31> kSystemRoles = {
-    QPalette::Button,   QPalette::Window,          QPalette::Highlight,   QPalette::Mid,
-    QPalette::Window,   QPalette::Base,            QPalette::Shadow,      QPalette::WindowText,
-    QPalette::Text,     QPalette::HighlightedText, QPalette::Mid,         QPalette::Mid,
-    QPalette::Dark,     QPalette::Highlight,       QPalette::HighlightedText, QPalette::Button,
-    QPalette::Dark,     QPalette::PlaceholderText, QPalette::ButtonText,  QPalette::WindowText,
-    QPalette::Light,    QPalette::Shadow,          QPalette::Midlight,    QPalette::ToolTipText,
-    QPalette::ToolTipBase, QPalette::Window,       QPalette::Link,        QPalette::Highlight,
-    QPalette::Mid,      QPalette::Highlight,       QPalette::Window};
+constexpr std::array<QPalette::ColorRole, 31> kSystemRoles = {QPalette::Button,
+                                                              QPalette::Window,
+                                                              QPalette::Highlight,
+                                                              QPalette::Mid,
+                                                              QPalette::Window,
+                                                              QPalette::Base,
+                                                              QPalette::Shadow,
+                                                              QPalette::WindowText,
+                                                              QPalette::Text,
+                                                              QPalette::HighlightedText,
+                                                              QPalette::Mid,
+                                                              QPalette::Mid,
+                                                              QPalette::Dark,
+                                                              QPalette::Highlight,
+                                                              QPalette::HighlightedText,
+                                                              QPalette::Button,
+                                                              QPalette::Dark,
+                                                              QPalette::PlaceholderText,
+                                                              QPalette::ButtonText,
+                                                              QPalette::WindowText,
+                                                              QPalette::Light,
+                                                              QPalette::Shadow,
+                                                              QPalette::Midlight,
+                                                              QPalette::ToolTipText,
+                                                              QPalette::ToolTipBase,
+                                                              QPalette::Window,
+                                                              QPalette::Link,
+                                                              QPalette::Highlight,
+                                                              QPalette::Mid,
+                                                              QPalette::Highlight,
+                                                              QPalette::Window};
 
 }  // namespace
 

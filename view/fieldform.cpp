@@ -77,9 +77,8 @@ TFieldForm::TFieldForm(QWidget *parent)
   layout->addWidget(FC, 1);
   layout->addWidget(CoordSB);
   SetUpChart(*FC);
-  FC->setScrollPermission([this](ChartAxis axis, double minimum, double maximum) {
-    return FCAllowScroll(axis, minimum, maximum);
-  });
+  FC->setScrollPermission(
+      [this](ChartAxis axis, double minimum, double maximum) { return FCAllowScroll(axis, minimum, maximum); });
   FC->setBeforeSeriesHook([this](AxisCopyPainter &painter) { FCBeforeDrawSeries(painter); });
   connect(FC, &Chart::mouseMoved, this, &TFieldForm::FCMouseMove);
   connect(FC, &Chart::zoomed, this, &TFieldForm::FCZoom);

@@ -38,8 +38,10 @@ void THelpViewer::Open(const QString &file, int context) {
       browser_->setHtml(QString::fromUtf8(help.readAll()));
       loadedFile_ = path;
     }
-    if (context == 0) browser_->scrollToAnchor(QStringLiteral("contents"));
-    else browser_->scrollToAnchor(QString::number(context));
+    if (context == 0)
+      browser_->scrollToAnchor(QStringLiteral("contents"));
+    else
+      browser_->scrollToAnchor(QString::number(context));
   }
   show();
   raise();

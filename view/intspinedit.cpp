@@ -14,8 +14,10 @@ void TIntSpinEdit::SetRange(int minimum, int maximum) {
   minimum_ = minimum;
   maximum_ = maximum;
   // Equal ends mean no limits at all.
-  if (minimum < maximum) setRange(minimum, maximum);
-  else setRange(INT_MIN, INT_MAX);
+  if (minimum < maximum)
+    setRange(minimum, maximum);
+  else
+    setRange(INT_MIN, INT_MAX);
   SetValue(Value());
 }
 

@@ -32,8 +32,12 @@ QString NamedWith(const QString &name, const char *extension) {
 // every layer is shown as the project says, also when the output failed.
 class TShownForOutput {
  public:
-  explicit TShownForOutput(const std::vector<bool> &ticked) { Show([&](int i) { return ticked[i]; }); }
-  ~TShownForOutput() { Show([](int i) { return Project.Graph(i).Visible; }); }
+  explicit TShownForOutput(const std::vector<bool> &ticked) {
+    Show([&](int i) { return ticked[i]; });
+  }
+  ~TShownForOutput() {
+    Show([](int i) { return Project.Graph(i).Visible; });
+  }
   TShownForOutput(const TShownForOutput &) = delete;
   TShownForOutput &operator=(const TShownForOutput &) = delete;
 

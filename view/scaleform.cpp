@@ -79,9 +79,7 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   connect(HelpButton, &QToolButton::clicked, this, &TScaleForm::HelpButtonClick);
 }
 
-RectangleSeries *TScaleForm::Frame() const {
-  return static_cast<RectangleSeries *>(SC->series(SC->seriesCount() - 1));
-}
+RectangleSeries *TScaleForm::Frame() const { return static_cast<RectangleSeries *>(SC->series(SC->seriesCount() - 1)); }
 
 void TScaleForm::ZoomButtonClick() {
   if (Dialogs().Exec(*ZoomForm) != QDialog::Accepted) return;
@@ -89,8 +87,9 @@ void TScaleForm::ZoomButtonClick() {
   const auto pixel = [&fc](ChartAxis axis, int value) {
     return static_cast<int>(std::lround(fc.valueToPixel(axis, value)));
   };
-  fc.zoomToPixels(pixel(ChartAxis::Bottom, ZoomForm->MinXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MinYSE->Value()),
-                  pixel(ChartAxis::Bottom, ZoomForm->MaxXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MaxYSE->Value()));
+  fc.zoomToPixels(
+      pixel(ChartAxis::Bottom, ZoomForm->MinXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MinYSE->Value()),
+      pixel(ChartAxis::Bottom, ZoomForm->MaxXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MaxYSE->Value()));
 }
 
 void TScaleForm::OptButtonClick() {

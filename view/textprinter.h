@@ -15,8 +15,8 @@ class TTextLayout {
  public:
   struct Metrics {
     std::function<double(const QString &)> width;
-    double lineHeight;     // of a drawn line of text
-    double averageWidth;   // of one character, for tabs
+    double lineHeight;    // of a drawn line of text
+    double averageWidth;  // of one character, for tabs
   };
   struct Piece {
     int page;

@@ -171,7 +171,7 @@ TEST(VersionRecordTest, TheDesktopEntryCarriesTheProgramsIdentity) {
   EXPECT_EQ(keys["X-Lumoplot-ProductVersion"], QString::fromLatin1(ProgramVersion));
   EXPECT_EQ(keys["X-Lumoplot-FileVersion"], QString::fromLatin1(ProgramVersionNumbers));
   EXPECT_EQ(keys["X-Lumoplot-Language"], QStringLiteral("ru"));
-  EXPECT_EQ(keys["Exec"], QStringLiteral("lumoplot"));
+  EXPECT_EQ(keys["Exec"], QStringLiteral("lumoplot %f"));
   EXPECT_FALSE(keys["Icon"].isEmpty());
   EXPECT_TRUE(keys["Categories"].endsWith(QLatin1Char(';')));
 }

@@ -30,7 +30,8 @@ struct PictureCase {
 };
 
 TEST(JpegImageTest, TheProgramsPicturesAreProgressiveAndDecodeToTheirSizes) {
-  for (const PictureCase &c : {PictureCase{":/pictures/splash.jpg", 400, 300}, PictureCase{":/pictures/logo.jpg", 90, 270}}) {
+  for (const PictureCase &c :
+       {PictureCase{":/pictures/splash.jpg", 400, 300}, PictureCase{":/pictures/logo.jpg", 90, 270}}) {
     const QByteArray data = ResourceBytes(c.resource);
     EXPECT_TRUE(data.contains("\xFF\xC2")) << c.resource << ": a progressive frame";
     EXPECT_FALSE(data.contains("\xFF\xC0")) << c.resource << ": no baseline frame";
@@ -62,11 +63,12 @@ struct BrokenCase {
 
 TEST(JpegImageTest, BrokenDataIsAnErrorWithLibjpegsReason) {
   const QByteArray splash = ResourceBytes(":/pictures/splash.jpg");
-  for (const BrokenCase &c : {BrokenCase{"empty", QByteArray(), "Empty input file"},
-                              BrokenCase{"a PNG file", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "Not a JPEG file"},
-                              BrokenCase{"cut after half", splash.left(splash.size() / 2), "Premature end of JPEG file"},
-                              BrokenCase{"cut in the header", splash.left(100), "Premature end of JPEG file"},
-                              BrokenCase{"garbage in the scans", Damaged(splash), ""}}) {
+  for (const BrokenCase &c :
+       {BrokenCase{"empty", QByteArray(), "Empty input file"},
+        BrokenCase{"a PNG file", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "Not a JPEG file"},
+        BrokenCase{"cut after half", splash.left(splash.size() / 2), "Premature end of JPEG file"},
+        BrokenCase{"cut in the header", splash.left(100), "Premature end of JPEG file"},
+        BrokenCase{"garbage in the scans", Damaged(splash), ""}}) {
     const std::string error = DecodeError(c.data);
     EXPECT_EQ(error.rfind("Картинка JPEG не читается: ", 0), 0u) << c.what << ": " << error;
     EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;

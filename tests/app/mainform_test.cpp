@@ -22,8 +22,10 @@ namespace {
 QString MenuText(const QMenu *menu) {
   QStringList items;
   for (const QAction *item : menu->actions()) {
-    if (item->isSeparator()) items << QStringLiteral("-");
-    else items << (item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
+    if (item->isSeparator())
+      items << QStringLiteral("-");
+    else
+      items << (item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
   }
   return menu->title() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
 }
@@ -69,9 +71,11 @@ TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
     bool shown;
   };
   const Window windows[] = {
-      {MainForm, "Lumoplot 2003", true},  {FieldForm, "График", true},        {ScaleForm, "Навигатор", true},
-      {LayersForm, "Слои", true},         {CalcForm, "Калькулятор", true},    {NewForm, "Границы", false},
-      {AddForm, "Новый", false},          {ZoomForm, "Точное увеличение", false}, {AboutForm, "О программе", false},
+      {MainForm, "Lumoplot 2003", true}, {FieldForm, "График", true},
+      {ScaleForm, "Навигатор", true},    {LayersForm, "Слои", true},
+      {CalcForm, "Калькулятор", true},   {NewForm, "Границы", false},
+      {AddForm, "Новый", false},         {ZoomForm, "Точное увеличение", false},
+      {AboutForm, "О программе", false},
   };
   for (const Window &w : windows) {
     EXPECT_EQ(w.window->windowTitle(), QString::fromUtf8(w.caption));
@@ -123,9 +127,15 @@ void ChooseFromMenu(QMenu *menu, QAction *item) {
 
 void Take(const Step &step, QAction *toggle, QToolButton *button, QWidget *panel) {
   switch (step.way) {
-    case Way::Menu: ChooseFromMenu(MainForm->N4, toggle); break;
-    case Way::Button: QTest::mouseClick(button, Qt::LeftButton); break;
-    case Way::CloseBox: panel->close(); break;
+    case Way::Menu:
+      ChooseFromMenu(MainForm->N4, toggle);
+      break;
+    case Way::Button:
+      QTest::mouseClick(button, Qt::LeftButton);
+      break;
+    case Way::CloseBox:
+      panel->close();
+      break;
   }
 }
 
@@ -133,8 +143,8 @@ class PanelToggleTest : public AppTest, public testing::WithParamInterface<Panel
 
 TEST_P(PanelToggleTest, CheckMarkButtonAndVisibilityStayEqual) {
   const Step steps[] = {
-      {Way::Menu, false},     {Way::Menu, true},  {Way::Button, false},   {Way::Button, true},
-      {Way::CloseBox, false}, {Way::Menu, true},  {Way::CloseBox, false}, {Way::Button, true},
+      {Way::Menu, false},     {Way::Menu, true}, {Way::Button, false},   {Way::Button, true},
+      {Way::CloseBox, false}, {Way::Menu, true}, {Way::CloseBox, false}, {Way::Button, true},
   };
   QAction *toggle = MainForm->*GetParam().toggle;
   QToolButton *button = MainForm->*GetParam().button;

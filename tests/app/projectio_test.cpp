@@ -79,7 +79,7 @@ TEST_F(ProjectFileTest, SavesSeventeenLinesAndFivePerLayer) {
   EXPECT_EQ(lines[8], "clBlue");
   EXPECT_EQ(lines.mid(9, 3), (QList<QByteArray>{"8", "18", "2"}));
   EXPECT_EQ(lines.mid(12, 4), (QList<QByteArray>{"-1.00000000000000E+0001", "-5.00000000000000E+0000",
-                                                  " 1.00000000000000E+0001", " 5.00000000000000E+0000"}));
+                                                 " 1.00000000000000E+0001", " 5.00000000000000E+0000"}));
   EXPECT_EQ(lines[16], "2");
   EXPECT_EQ(lines.mid(17, 5), (QList<QByteArray>{"sin(x)", "100", "1", "clRed", "2"}));
   EXPECT_EQ(lines.mid(22, 5), (QList<QByteArray>{"x^2", "50", "0", "$000080FF", "3"}));
@@ -140,8 +140,9 @@ struct BrokenCase {
 };
 
 TEST_F(ProjectFileTest, ABrokenValueEndsTheLoadKeepingWhatCameBefore) {
-  const QByteArray head = "1\r\n1\r\nclBlack\r\nclGray\r\nclBlack\r\nclWhite\r\nclWhite\r\n2\r\nclBlue\r\n8\r\n18\r\n2\r\n"
-                          "-10\r\n-10\r\n10\r\n10\r\n3\r\n";
+  const QByteArray head =
+      "1\r\n1\r\nclBlack\r\nclGray\r\nclBlack\r\nclWhite\r\nclWhite\r\n2\r\nclBlue\r\n8\r\n18\r\n2\r\n"
+      "-10\r\n-10\r\n10\r\n10\r\n3\r\n";
   const BrokenCase cases[] = {
       {"number.lpp", head + "x\r\n100\r\n1\r\nclRed\r\n1\r\nx^2\r\nabc\r\n", "Invalid numeric input", 1},
       {"colour.lpp", head + "x\r\n100\r\n1\r\nbogus\r\n1\r\n", "'bogus' is not a valid integer value", 0},
@@ -167,8 +168,9 @@ TEST_F(ProjectFileTest, OddValuesLoadAsDescribed) {
   // empty layer; a count of 1 gives an empty layer too; bounds all 0 make a
   // project that asks for bounds again.
   CalcOptForm->FormatRG->button(1)->setChecked(true);
-  Write("odd.lpp", "0\n1\nCLRED\n255\n$FF\nclWhite\nclWhite\n9\nclRed\n8\n18\n3\n0\n0\n0\n0\n2\n"
-                   "a)+b\n100\n1\nclRed\n1\nx\n1\n1\nclRed\n1\n");
+  Write("odd.lpp",
+        "0\n1\nCLRED\n255\n$FF\nclWhite\nclWhite\n9\nclRed\n8\n18\n3\n0\n0\n0\n0\n2\n"
+        "a)+b\n100\n1\nclRed\n1\nx\n1\n1\nclRed\n1\n");
   OpenProject(Path("odd"));
   EXPECT_EQ(CalcOptForm->FormatRG->checkedId(), 1);
   EXPECT_EQ(CalcForm->CalcFormat, 3);

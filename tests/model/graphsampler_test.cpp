@@ -8,63 +8,59 @@
 
 namespace {
 
-TGraph Sampled(const char *expression, int32_t count, long double minX, long double maxX)
-{
-    TGraph graph;
-    graph.Expression = expression;
-    graph.PointCount = count;
-    SampleGraph(graph, {.MinX = minX, .MaxX = maxX});
-    return graph;
+TGraph Sampled(const char *expression, int32_t count, long double minX, long double maxX) {
+  TGraph graph;
+  graph.Expression = expression;
+  graph.PointCount = count;
+  SampleGraph(graph, {.MinX = minX, .MaxX = maxX});
+  return graph;
 }
 
-struct TSamplingCase
-{
-    const char *Expression;
-    int32_t Count;
-    unsigned char ErrorCode;
-    std::vector<long double> X;
-    std::vector<long double> Y;  // compared where the sample is valid
-    std::vector<unsigned char> Errors;
+struct TSamplingCase {
+  const char *Expression;
+  int32_t Count;
+  unsigned char ErrorCode;
+  std::vector<long double> X;
+  std::vector<long double> Y;  // compared where the sample is valid
+  std::vector<unsigned char> Errors;
 };
 
 // Sampling over [-1, 1]; a layer that got no samples must build an empty series.
-TEST(GraphSampler, SamplesThroughZeval)
-{
-    const std::vector<TSamplingCase> cases = {
-        {"x", 3, 0, {3, -1, 0, 1}, {3, -1, 0, 1}, {3, 0, 0, 0}},
-        {"ln(x)", 3, 0, {3, -1, 0, 1}, {3, 0, 0, 0}, {3, 33, 33, 0}},
-        {"a)+b", 3, 11, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
-        {"\xF1\xE8\xED(x)", 2, 21, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
-        {"x", 1, BadSamplingArguments, {0, 0}, {0, 0}, {0, 0}},
-        {"x", 0, BadSamplingArguments, {0}, {0}, {0}},
-        {"x", -5, BadSamplingArguments, {0}, {0}, {0}},
-    };
-    for (const TSamplingCase &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.Expression << " with " << c.Count << " points");
-        const TGraph graph = Sampled(c.Expression, c.Count, -1, 1);
-        EXPECT_EQ(graph.ErrorCode, c.ErrorCode);
-        EXPECT_EQ(graph.XValues, c.X);
-        EXPECT_EQ(graph.PointErrors, c.Errors);
-        ASSERT_EQ(graph.YValues.size(), c.Y.size());
-        for (std::size_t k = 0; k < c.Y.size(); ++k) {
-            if (k == 0 || graph.PointErrors[k] == 0) {
-                EXPECT_EQ(graph.YValues[k], c.Y[k]) << "sample " << k;
-            }
-        }
-        std::vector<TCurvePoint> series;
-        TCurveBuilder(-10, 10).BuildSeries(graph, series);
-        EXPECT_EQ(series.empty(), c.ErrorCode != 0);
+TEST(GraphSampler, SamplesThroughZeval) {
+  const std::vector<TSamplingCase> cases = {
+      {"x", 3, 0, {3, -1, 0, 1}, {3, -1, 0, 1}, {3, 0, 0, 0}},
+      {"ln(x)", 3, 0, {3, -1, 0, 1}, {3, 0, 0, 0}, {3, 33, 33, 0}},
+      {"a)+b", 3, 11, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}},
+      {"\xF1\xE8\xED(x)", 2, 21, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
+      {"x", 1, BadSamplingArguments, {0, 0}, {0, 0}, {0, 0}},
+      {"x", 0, BadSamplingArguments, {0}, {0}, {0}},
+      {"x", -5, BadSamplingArguments, {0}, {0}, {0}},
+  };
+  for (const TSamplingCase &c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Expression << " with " << c.Count << " points");
+    const TGraph graph = Sampled(c.Expression, c.Count, -1, 1);
+    EXPECT_EQ(graph.ErrorCode, c.ErrorCode);
+    EXPECT_EQ(graph.XValues, c.X);
+    EXPECT_EQ(graph.PointErrors, c.Errors);
+    ASSERT_EQ(graph.YValues.size(), c.Y.size());
+    for (std::size_t k = 0; k < c.Y.size(); ++k) {
+      if (k == 0 || graph.PointErrors[k] == 0) {
+        EXPECT_EQ(graph.YValues[k], c.Y[k]) << "sample " << k;
+      }
     }
+    std::vector<TCurvePoint> series;
+    TCurveBuilder(-10, 10).BuildSeries(graph, series);
+    EXPECT_EQ(series.empty(), c.ErrorCode != 0);
+  }
 }
 
 // The library never clears an error byte it is handed, so a second sampling
 // must start from fresh arrays.
-TEST(GraphSampler, ResamplingForgetsEarlierErrors)
-{
-    TGraph graph = Sampled("ln(x)", 3, -1, 1);
-    SampleGraph(graph, {.MinX = 1, .MaxX = 3});
-    EXPECT_EQ(graph.PointErrors, (std::vector<unsigned char>{3, 0, 0, 0}));
-    EXPECT_EQ(graph.YValues[1], 0);
+TEST(GraphSampler, ResamplingForgetsEarlierErrors) {
+  TGraph graph = Sampled("ln(x)", 3, -1, 1);
+  SampleGraph(graph, {.MinX = 1, .MaxX = 3});
+  EXPECT_EQ(graph.PointErrors, (std::vector<unsigned char>{3, 0, 0, 0}));
+  EXPECT_EQ(graph.YValues[1], 0);
 }
 
 }  // namespace

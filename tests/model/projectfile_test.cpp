@@ -18,14 +18,14 @@ struct RealCase {
 };
 
 TEST(ProjectRealTest, TwentyThreeCharactersFifteenDigits) {
-  for (const RealCase &c : {RealCase{10, " 1.00000000000000E+0001"}, RealCase{-10, "-1.00000000000000E+0001"},
-                            RealCase{0, " 0.00000000000000E+0000"}, RealCase{-0.0L, "-0.00000000000000E+0000"},
-                            RealCase{0.5L, " 5.00000000000000E-0001"}, RealCase{-5, "-5.00000000000000E+0000"},
-                            RealCase{1.0L / 3, " 3.33333333333333E-0001"}, RealCase{2.0L / 3, " 6.66666666666667E-0001"},
-                            RealCase{123456789012345.5L, " 1.23456789012346E+0014"},
-                            RealCase{-999999999999999.5L, "-1.00000000000000E+0015"},
-                            RealCase{1e-4000L, " 1.00000000000000E-4000"},
-                            RealCase{1.18973149535723176502e4932L, " 1.18973149535723E+4932"}}) {
+  for (const RealCase &c :
+       {RealCase{10, " 1.00000000000000E+0001"}, RealCase{-10, "-1.00000000000000E+0001"},
+        RealCase{0, " 0.00000000000000E+0000"}, RealCase{-0.0L, "-0.00000000000000E+0000"},
+        RealCase{0.5L, " 5.00000000000000E-0001"}, RealCase{-5, "-5.00000000000000E+0000"},
+        RealCase{1.0L / 3, " 3.33333333333333E-0001"}, RealCase{2.0L / 3, " 6.66666666666667E-0001"},
+        RealCase{123456789012345.5L, " 1.23456789012346E+0014"},
+        RealCase{-999999999999999.5L, "-1.00000000000000E+0015"}, RealCase{1e-4000L, " 1.00000000000000E-4000"},
+        RealCase{1.18973149535723176502e4932L, " 1.18973149535723E+4932"}}) {
     EXPECT_EQ(ProjectRealText(c.value), c.text);
     EXPECT_EQ(ProjectRealText(c.value).size(), 23u);
   }
@@ -105,11 +105,11 @@ struct ColorCase {
 };
 
 TEST(ColorTableTest, IdentifiersInAnyCaseAndHexOtherwise) {
-  for (const ColorCase &c : {ColorCase{"CLRED", 0x0000FF, "clRed"}, ColorCase{"255", 0x0000FF, "clRed"},
-                             ColorCase{"$FF", 0x0000FF, "clRed"}, ColorCase{"$000080FF", 0x0080FF, "$000080FF"},
-                             ColorCase{"clbtnface", 0xFF00000F, "clBtnFace"}, ColorCase{"clHotLight", 0xFF00001A, "clHotLight"},
-                             ColorCase{"clNone", 0x1FFFFFFF, "clNone"}, ColorCase{"8421504", 0x808080, "clGray"},
-                             ColorCase{"$00C08000", 0xC08000, "$00C08000"}}) {
+  for (const ColorCase &c :
+       {ColorCase{"CLRED", 0x0000FF, "clRed"}, ColorCase{"255", 0x0000FF, "clRed"}, ColorCase{"$FF", 0x0000FF, "clRed"},
+        ColorCase{"$000080FF", 0x0080FF, "$000080FF"}, ColorCase{"clbtnface", 0xFF00000F, "clBtnFace"},
+        ColorCase{"clHotLight", 0xFF00001A, "clHotLight"}, ColorCase{"clNone", 0x1FFFFFFF, "clNone"},
+        ColorCase{"8421504", 0x808080, "clGray"}, ColorCase{"$00C08000", 0xC08000, "$00C08000"}}) {
     TProjectReader reader(c.text);
     EXPECT_EQ(reader.ReadColor(), c.color) << c.text;
     EXPECT_EQ(ColorText(c.color), c.written);
@@ -143,10 +143,10 @@ TEST(FileNamesTest, ExtensionAppendedUnlessContainedAnywhere) {
   struct Case {
     const char *name, *extension, *result;
   };
-  for (const Case &c : {Case{"test", ".lpp", "test.lpp"}, Case{"test.lpp", ".lpp", "test.lpp"},
-                        Case{"a.lpp.old", ".lpp", "a.lpp.old"}, Case{"TEST.LPP", ".lpp", "TEST.LPP.lpp"},
-                        Case{"values.TXT", ".txt", "values.TXT.txt"}, Case{"graph.bmp.old", ".bmp", "graph.bmp.old"},
-                        Case{"/tmp/dir.lpp/x", ".lpp", "/tmp/dir.lpp/x"}}) {
+  for (const Case &c :
+       {Case{"test", ".lpp", "test.lpp"}, Case{"test.lpp", ".lpp", "test.lpp"}, Case{"a.lpp.old", ".lpp", "a.lpp.old"},
+        Case{"TEST.LPP", ".lpp", "TEST.LPP.lpp"}, Case{"values.TXT", ".txt", "values.TXT.txt"},
+        Case{"graph.bmp.old", ".bmp", "graph.bmp.old"}, Case{"/tmp/dir.lpp/x", ".lpp", "/tmp/dir.lpp/x"}}) {
     EXPECT_EQ(WithExtension(c.name, c.extension), c.result);
   }
 }

@@ -57,8 +57,10 @@ class CalcFormTest : public testing::Test {
   void Type(const QString &text) {
     CalcForm->ExpEdit->clear();
     for (const QChar c : text) {
-      if (c.unicode() < 128) QTest::keyClick(CalcForm->ExpEdit, c.toLatin1());
-      else QTest::sendKeyEvent(QTest::Click, CalcForm->ExpEdit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      if (c.unicode() < 128)
+        QTest::keyClick(CalcForm->ExpEdit, c.toLatin1());
+      else
+        QTest::sendKeyEvent(QTest::Click, CalcForm->ExpEdit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
   }
 
@@ -110,19 +112,18 @@ struct ExpressionCase {
 };
 
 TEST_F(CalcFormTest, EnterAndTheButtonShowTheValueOrTheCode) {
-  for (const ExpressionCase &c : {ExpressionCase{"2+2", "4,00000000"}, ExpressionCase{"1/3", "0,33333333"},
-                                  ExpressionCase{"2/3", "0,66666667"}, ExpressionCase{"pi", "3,14159265"},
-                                  ExpressionCase{"10^20", "1E20"}, ExpressionCase{"0-7/2", "-3,50000000"},
-                                  ExpressionCase{"1,5 + 2.25", "3,75000000"}, ExpressionCase{"SQRT(16)", "4,00000000"},
-                                  ExpressionCase{"x", "Ошибка: 12"}, ExpressionCase{"1/0", "Ошибка: 32"},
-                                  ExpressionCase{"2x", "Ошибка: 23"}, ExpressionCase{"", "Ошибка: 24"},
-                                  ExpressionCase{"a)+b", "Ошибка: 11"}, ExpressionCase{"sqrt(0-1)", "Ошибка: 34"},
-                                  ExpressionCase{"ln(0)", "Ошибка: 33"}, ExpressionCase{"exp(12000)", "Ошибка: 41"},
-                                  ExpressionCase{"sin x", "Ошибка: 25"}, ExpressionCase{"(1+2", "Ошибка: 22"},
-                                  // Windows-1251 holds Cyrillic letters, but only ASCII has a meaning;
-                                  // a character the code page cannot hold at all is rejected alike.
-                                  ExpressionCase{"2+а", "Ошибка: 21"}, ExpressionCase{"π", "Ошибка: 21"},
-                                  ExpressionCase{"2×3", "Ошибка: 21"}}) {
+  for (const ExpressionCase &c :
+       {ExpressionCase{"2+2", "4,00000000"}, ExpressionCase{"1/3", "0,33333333"}, ExpressionCase{"2/3", "0,66666667"},
+        ExpressionCase{"pi", "3,14159265"}, ExpressionCase{"10^20", "1E20"}, ExpressionCase{"0-7/2", "-3,50000000"},
+        ExpressionCase{"1,5 + 2.25", "3,75000000"}, ExpressionCase{"SQRT(16)", "4,00000000"},
+        ExpressionCase{"x", "Ошибка: 12"}, ExpressionCase{"1/0", "Ошибка: 32"}, ExpressionCase{"2x", "Ошибка: 23"},
+        ExpressionCase{"", "Ошибка: 24"}, ExpressionCase{"a)+b", "Ошибка: 11"},
+        ExpressionCase{"sqrt(0-1)", "Ошибка: 34"}, ExpressionCase{"ln(0)", "Ошибка: 33"},
+        ExpressionCase{"exp(12000)", "Ошибка: 41"}, ExpressionCase{"sin x", "Ошибка: 25"},
+        ExpressionCase{"(1+2", "Ошибка: 22"},
+        // Windows-1251 holds Cyrillic letters, but only ASCII has a meaning;
+        // a character the code page cannot hold at all is rejected alike.
+        ExpressionCase{"2+а", "Ошибка: 21"}, ExpressionCase{"π", "Ошибка: 21"}, ExpressionCase{"2×3", "Ошибка: 21"}}) {
     EXPECT_EQ(ResultOfEnter(QString::fromUtf8(c.typed)), QString::fromUtf8(c.shown)) << c.typed;
     EXPECT_EQ(ResultOfButton(QString::fromUtf8(c.typed)), QString::fromUtf8(c.shown)) << c.typed;
     EXPECT_EQ(CalcForm->ExpEdit->text(), QString::fromUtf8(c.typed)) << "the text stays in the edit";

@@ -175,14 +175,13 @@ struct GeneralCase {
 };
 
 TEST(CalcResultTest, GeneralFormatIsTheShortestTextOfTheRoundedValue) {
-  for (const GeneralCase &c : {GeneralCase{0.0001L, 15, "0.0001"}, GeneralCase{0.00001L, 15, "1E-5"},
-                               GeneralCase{0.000099999999999999999L, 15, "0.0001"}, GeneralCase{123.5L, 15, "123.5"},
-                               GeneralCase{123456789012345.0L, 15, "123456789012345"},
-                               GeneralCase{1e15L, 15, "1E15"}, GeneralCase{999999999999999.9L, 15, "1E15"},
-                               GeneralCase{-1.5e20L, 15, "-1.5E20"}, GeneralCase{0, 15, "0"},
-                               GeneralCase{-0.0L, 15, "0"}, GeneralCase{1.1L, 15, "1.1"},
-                               GeneralCase{2.0L / 3, 4, "0.6667"}, GeneralCase{-0.00123456L, 3, "-0.00123"},
-                               GeneralCase{1200, 2, "1.2E3"}, GeneralCase{12, 2, "12"}}) {
+  for (const GeneralCase &c :
+       {GeneralCase{0.0001L, 15, "0.0001"}, GeneralCase{0.00001L, 15, "1E-5"},
+        GeneralCase{0.000099999999999999999L, 15, "0.0001"}, GeneralCase{123.5L, 15, "123.5"},
+        GeneralCase{123456789012345.0L, 15, "123456789012345"}, GeneralCase{1e15L, 15, "1E15"},
+        GeneralCase{999999999999999.9L, 15, "1E15"}, GeneralCase{-1.5e20L, 15, "-1.5E20"}, GeneralCase{0, 15, "0"},
+        GeneralCase{-0.0L, 15, "0"}, GeneralCase{1.1L, 15, "1.1"}, GeneralCase{2.0L / 3, 4, "0.6667"},
+        GeneralCase{-0.00123456L, 3, "-0.00123"}, GeneralCase{1200, 2, "1.2E3"}, GeneralCase{12, 2, "12"}}) {
     EXPECT_EQ(GeneralResultText(c.value, c.precision, QStringLiteral(".")).toStdString(), c.text)
         << static_cast<double>(c.value) << " at " << c.precision;
   }

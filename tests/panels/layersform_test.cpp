@@ -13,7 +13,10 @@ QStringList Entries() {
 }
 
 TEST_F(LayersFormTest, TheFirstLayerAsksForBoundsTheSecondDoesNot) {
-  Answer(true, [] { TypeInto(NewForm->MinXSE, "5"); TypeInto(NewForm->MaxXSE, "-5"); });
+  Answer(true, [] {
+    TypeInto(NewForm->MinXSE, "5");
+    TypeInto(NewForm->MaxXSE, "-5");
+  });
   AddThroughDialog("sin(x)");
   EXPECT_EQ(dialogs->dialogsShown, (std::vector<QString>{"Границы", "Новый"}));
   EXPECT_EQ(Project.Bounds(), (TBounds{-5, 5, -10, 10}));
@@ -54,7 +57,10 @@ struct RejectedCase {
 TEST_F(LayersFormTest, ARejectedExpressionChangesNothingAndShowsItsCode) {
   AddThroughDialog("x");
   for (const RejectedCase &c : {RejectedCase{"2x", 23}, RejectedCase{"sin", 26}, RejectedCase{"a)+b", 11},
-                                RejectedCase{QString::fromUtf8("\xD1\x85"), 21}, RejectedCase{QString::fromUtf8("\xE2\x88\x9A" "x"), 21},
+                                RejectedCase{QString::fromUtf8("\xD1\x85"), 21},
+                                RejectedCase{QString::fromUtf8("\xE2\x88\x9A"
+                                                               "x"),
+                                             21},
                                 RejectedCase{QString("x") + QChar(0) + "+1", 21}, RejectedCase{"", 24}}) {
     dialogs->messages.clear();
     AddThroughDialog(c.expression);
@@ -166,16 +172,24 @@ TEST_F(LayersFormTest, TwoHundredRandomOperationsKeepEverythingInStep) {
       case 0:
         AddThroughDialog(expressions[random() % 6], "50", "2");
         break;
-      case 1: if (count) QTest::mouseClick(LayersForm->VisButton, Qt::LeftButton); break;
+      case 1:
+        if (count) QTest::mouseClick(LayersForm->VisButton, Qt::LeftButton);
+        break;
       case 2:
         if (count) {
           Answer(true, [&] { LayersOptForm->OptCD->setCurrentColor(QColor::fromRgb(random() & 0xFFFFFF)); });
           QTest::mouseClick(LayersForm->OptButton, Qt::LeftButton);
         }
         break;
-      case 3: if (count) QTest::mouseClick(LayersForm->UpButton, Qt::LeftButton); break;
-      case 4: if (count) QTest::mouseClick(LayersForm->DownButton, Qt::LeftButton); break;
-      case 5: if (count) QTest::mouseClick(LayersForm->DelButton, Qt::LeftButton); break;
+      case 3:
+        if (count) QTest::mouseClick(LayersForm->UpButton, Qt::LeftButton);
+        break;
+      case 4:
+        if (count) QTest::mouseClick(LayersForm->DownButton, Qt::LeftButton);
+        break;
+      case 5:
+        if (count) QTest::mouseClick(LayersForm->DelButton, Qt::LeftButton);
+        break;
       default:
         if (random() % 4 == 0) ClearProject();
     }

@@ -34,7 +34,8 @@ class PanelsTest : public ViewTest {
   }
 
   // Answers the next dialog with OK (after filling it in) or Cancel.
-  void Answer(bool ok, std::function<void()> fill = [] {}) {
+  void Answer(
+      bool ok, std::function<void()> fill = [] {}) {
     dialogs->answers.push_back([ok, fill](QDialog &dialog) {
       fill();
       ok ? dialog.accept() : dialog.reject();

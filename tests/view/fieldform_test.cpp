@@ -18,7 +18,8 @@ TEST(CoordinateFormatTest, TenSignificantDigitsFourDecimals) {
         CoordinateCase{0, ',', "0,0000"}, CoordinateCase{-0.00001L, ',', "0,0000"},
         CoordinateCase{0.00005L, '.', "0.0001"}, CoordinateCase{123456.123456L, ',', "123456,1235"},
         CoordinateCase{1234567.891234L, ',', "1234567,8910"}, CoordinateCase{999.99999L, '.', "1000.0000"},
-        CoordinateCase{9999999999.4L, '.', "9999999999.0000"}, CoordinateCase{12345678901.0L, ',', "1,234567890E+10"}}) {
+        CoordinateCase{9999999999.4L, '.', "9999999999.0000"},
+        CoordinateCase{12345678901.0L, ',', "1,234567890E+10"}}) {
     EXPECT_EQ(FormatCoordinate(c.value, c.mark), QString::fromUtf8(c.text)) << static_cast<double>(c.value);
   }
 }

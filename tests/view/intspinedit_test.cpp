@@ -13,10 +13,10 @@ struct SpinCase {
 };
 
 TEST(IntSpinEditTest, PullsToTheNearerEndUnlessBothEndsAreEqual) {
-  for (const SpinCase &c : {SpinCase{-1000, 1000, "1500", 1000}, SpinCase{-1000, 1000, "-2000", -1000},
-                            SpinCase{1, 9, "abc", 1}, SpinCase{1, 9, "", 1}, SpinCase{10, 100000, "5", 10},
-                            SpinCase{3, 3, "77", 77}, SpinCase{-5, 5, " 4 ", 4}, SpinCase{-5, 5, "2.5", -5},
-                            SpinCase{0, 10, "99999999999999", 10}}) {
+  for (const SpinCase &c :
+       {SpinCase{-1000, 1000, "1500", 1000}, SpinCase{-1000, 1000, "-2000", -1000}, SpinCase{1, 9, "abc", 1},
+        SpinCase{1, 9, "", 1}, SpinCase{10, 100000, "5", 10}, SpinCase{3, 3, "77", 77}, SpinCase{-5, 5, " 4 ", 4},
+        SpinCase{-5, 5, "2.5", -5}, SpinCase{0, 10, "99999999999999", 10}}) {
     TIntSpinEdit edit;
     edit.SetRange(c.minimum, c.maximum);
     edit.show();

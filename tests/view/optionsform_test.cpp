@@ -74,10 +74,12 @@ TEST_F(OptionsFormTest, TopAndBottomBackgroundReachBothCharts) {
 TEST_F(OptionsFormTest, CancelAppliesNothingButTheControlsKeepTheChoice) {
   Chart &fc = *FieldForm->FC;
   const QColor grid = fc.gridColor(ChartAxis::Left);
-  Answer([this] {
-    PickColour(OptionsForm->GridColorButton, Qt::blue);
-    OptionsForm->GridCB->click();
-  }, false);
+  Answer(
+      [this] {
+        PickColour(OptionsForm->GridColorButton, Qt::blue);
+        OptionsForm->GridCB->click();
+      },
+      false);
   ShowDisplayOptions();
   EXPECT_EQ(fc.gridColor(ChartAxis::Left), grid);
   EXPECT_TRUE(fc.isGridShown(ChartAxis::Bottom));
@@ -89,7 +91,12 @@ TEST_F(OptionsFormTest, CancelAppliesNothingButTheControlsKeepTheChoice) {
     EXPECT_FALSE(fc.isGridShown(axis));
     EXPECT_EQ(fc.tickColor(axis), QColor(Qt::black));
   }
-  Answer([] { OptionsForm->GridCB->click(); OptionsForm->AxisCB->click(); }, true);
+  Answer(
+      [] {
+        OptionsForm->GridCB->click();
+        OptionsForm->AxisCB->click();
+      },
+      true);
   ShowDisplayOptions();
   EXPECT_TRUE(fc.isGridShown(ChartAxis::Left));
   EXPECT_TRUE(fc.isGridShown(ChartAxis::Bottom));

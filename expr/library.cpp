@@ -12,6 +12,7 @@ namespace zeval {
 namespace {
 
 constexpr std::uint8_t kXInConstant = 12;
+constexpr std::uint8_t kLiteralMarker = 21;
 
 std::int32_t TimeOfDayMs() {
   timespec now{};
@@ -38,14 +39,23 @@ void Sample(const Program &program, std::int32_t count, const SampleArrays &arra
   }
 }
 
+// Normalises and compiles a raw text, or gives the code the check gives it:
+// a text the check rejects is rejected here with the same code, a literal x
+// marker included, and the code x would give in a constant comes only after.
+std::uint8_t CompileRaw(std::string_view raw, char mark, std::string &text, Program &program) {
+  if (raw.find(kXMarker) != std::string_view::npos) return kLiteralMarker;
+  text = raw;
+  if (const std::uint8_t error = NormalizeExpression(text, mark)) return error;
+  return Program::Compile(text, mark, program);
+}
+
 }  // namespace
 
 std::uint8_t EvaluateConstantText(std::string_view raw, char mark, long double &value) {
-  std::string text(raw);
-  if (const std::uint8_t error = NormalizeExpression(text, mark)) return error;
-  if (text.find(kXMarker) != std::string::npos) return kXInConstant;
+  std::string text;
   Program program;
-  if (const std::uint8_t error = Program::Compile(text, mark, program)) return error;
+  if (const std::uint8_t error = CompileRaw(raw, mark, text, program)) return error;
+  if (text.find(kXMarker) != std::string::npos) return kXInConstant;
   std::uint8_t error = 0;
   value = program.Run(0, 0, error);
   return error;
@@ -53,10 +63,9 @@ std::uint8_t EvaluateConstantText(std::string_view raw, char mark, long double &
 
 std::uint8_t SampleText(std::string_view raw, std::int32_t count, long double minX, long double maxX,
                         char mark, const SampleArrays &arrays) {
-  std::string text(raw);
-  if (const std::uint8_t error = NormalizeExpression(text, mark)) return error;
+  std::string text;
   Program program;
-  if (const std::uint8_t error = Program::Compile(text, mark, program)) return error;
+  if (const std::uint8_t error = CompileRaw(raw, mark, text, program)) return error;
   const std::int32_t start = TimeOfDayMs();
   arrays.x[0] = arrays.y[0] = count;
   arrays.pointErrors[0] = static_cast<unsigned char>(count & 0xFF);

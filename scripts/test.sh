@@ -12,3 +12,5 @@ ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+bash scripts/fuzz.sh

@@ -118,3 +118,25 @@ TEST(HostileTest, HugePowersThatSettleStopEarly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Texts the check rejects, found by fuzzing: evaluating or sampling them gave
+// 12 or samples instead of the check's own code.
+TEST(HostileTest, EvaluatingARejectedTextGivesTheChecksCode) {
+  for (const char *text : {"(x", "(_)", "x+(_)", "2x", "sin x", "x)", "(2)(3)", "x#1", "(_)+1"}) {
+    const std::uint8_t checked = zeval::CheckExpressionText(text, '.');
+    ASSERT_NE(checked, 0) << text;
+    long double value = -7;
+    EXPECT_EQ(zeval::EvaluateConstantText(text, '.', value), checked) << text;
+    EXPECT_EQ(value, -7) << text;
+    std::vector<long double> x(4, -7), y(4, -7);
+    std::vector<unsigned char> pointErrors(4);
+    std::int32_t time = -7;
+    EXPECT_EQ(zeval::SampleText(text, 3, -1, 1, '.', {x.data(), y.data(), pointErrors.data(), &time}), checked)
+        << text;
+    EXPECT_EQ(x, std::vector<long double>(4, -7)) << text;
+  }
+}
+
+}  // namespace

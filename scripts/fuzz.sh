@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs each one.
+#   bash scripts/fuzz.sh            20000 runs per target over the seed corpus
+#   bash scripts/fuzz.sh 600        600 seconds per target
+# New inputs go to build-fuzz/corpus/<target>/ (the committed seeds stay as they
+# are); a crash leaves its input in build-fuzz/ and fails the script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-}"
+cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build-fuzz -j2
+for target in check_expression fill_ext_result fill_result_array project_reader; do
+  work="build-fuzz/corpus/$target"
+  mkdir -p "$work"
+  if [[ -n "$seconds" ]]; then limit=(-max_total_time="$seconds"); else limit=(-runs=20000); fi
+  echo "fuzz_$target: ${limit[*]}"
+  # A whole-number power of a base near 1 may take seconds by design (zeval.h).
+  log="build-fuzz/$target.log"
+  status=0
+  ASAN_OPTIONS=detect_leaks=1 "build-fuzz/fuzz_$target" "${limit[@]}" -max_len=4096 -timeout=60 \
+    -print_final_stats=1 -artifact_prefix=build-fuzz/ "$work" "tests/fuzz/corpus/$target" >"$log" 2>&1 || status=$?
+  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::average_exec_per_sec|==[0-9]+==|SUMMARY|invariant broken|.*Test unit written)' "$log" || true
+  if ((status != 0)); then
+    echo "fuzz_$target failed ($status); the whole output is in $log" >&2
+    failed=1
+  fi
+done
+exit "${failed:-0}"

@@ -1,4 +1,3 @@
-#include <cstdio>
 #include "lineplottable.h"
 
 #include "linedata.h"
@@ -144,7 +143,7 @@ void LinePlottable::drawRastered(QCPPainter &painter)
   if (area.isEmpty())
     return;
   mRaster.begin(area, mPen.widthF() * toDevice.m11());
-  ColumnEnvelope envelope([this](const QPolygonF &line) { if (getenv("DBG")) for (auto p : line) if (p.x() > atof(getenv("DBG")) - 3 && p.x() < atof(getenv("DBG")) + 3) fprintf(stderr, "v %.3f %.3f\n", p.x(), p.y()); mRaster.addPolyline(line); });
+  ColumnEnvelope envelope([this](const QPolygonF &line) { mRaster.addPolyline(line); });
   traceRuns(toDevice, area, envelope);
   painter.save();
   painter.resetTransform();

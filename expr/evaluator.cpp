@@ -7,6 +7,8 @@ namespace zeval {
 namespace {
 
 constexpr long double kTwoTo63 = 0x1p63L;
+// Longer whole-number powers are not worth a loop (see IntPower).
+constexpr std::uint32_t kMaxRoundedSteps = 1024;
 
 long double Checked(long double r, std::uint8_t &error) {
   if (IsFault(r)) error = kArithmeticFault;
@@ -62,13 +64,7 @@ long double WithRemainingSign(long double acc, long double base, std::uint32_t r
   return (std::signbit(base) && (remaining & 1)) ? -acc : acc;
 }
 
-}  // namespace
-
-long double IntPower(long double base, std::int32_t n, std::uint8_t &error) {
-  if (n == 0 || base == 1) return 1;
-  if (base == -1) return (n & 1) ? -1 : 1;
-  const bool divide = n < 0;
-  std::uint32_t steps = divide ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);
+long double PowerByRoundedSteps(long double base, std::uint32_t steps, bool divide, std::uint8_t &error) {
   long double acc = 1;
   while (steps-- > 0) {
     const long double next = divide ? acc / base : acc * base;
@@ -82,6 +78,19 @@ long double IntPower(long double base, std::int32_t n, std::uint8_t &error) {
     acc = next;
   }
   return acc;
+}
+
+}  // namespace
+
+long double IntPower(long double base, std::int32_t n, std::uint8_t &error) {
+  if (n == 0 || base == 1) return 1;
+  if (base == -1) return (n & 1) ? -1 : 1;
+  const bool divide = n < 0;
+  const std::uint32_t steps = divide ? 0u - static_cast<std::uint32_t>(n) : static_cast<std::uint32_t>(n);
+  // The library's power is within an ulp of the exact value, closer than the
+  // rounding that a long loop would pile up.
+  if (steps > kMaxRoundedSteps) return Checked(std::pow(base, static_cast<long double>(n)), error);
+  return PowerByRoundedSteps(base, steps, divide, error);
 }
 
 long double Power(long double base, long double exponent, std::uint8_t &error) {

@@ -20,9 +20,9 @@
  * nothing else.
  *
  * Time: checking and normalising take time in proportion to the text's length,
- * sampling that times count. The one exception is "^" with a whole exponent,
- * computed by |exponent| rounded multiplications: a base close to 1 or -1
- * raised to an exponent near 2^31 costs seconds per evaluation.
+ * sampling that times count. "^" with a whole exponent of magnitude up to 1024
+ * is computed by that many rounded multiplications (divisions for a negative
+ * exponent), a larger one by the C library's power function.
  *
  * The decimal mark is the one of the locale named by the environment (LC_ALL,
  * then LC_NUMERIC, then LANG) when the library is loaded. */

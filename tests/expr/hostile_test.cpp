@@ -117,6 +117,27 @@ TEST(HostileTest, HugePowersThatSettleStopEarly) {
   }
 }
 
+// Bases next to 1 or -1 never settle; their powers still come out as
+// e^(n ln |base|) with the sign of the base's parity.
+TEST(HostileTest, HugePowersOfBasesNearOneAreCloseToTheExactValue) {
+  const struct {
+    const char *text;
+    long double expected;
+  } powers[] = {
+      {"1.0000000001^2147483647", std::exp(2147483647 * std::log1p(1e-10L))},
+      {"0.9999999999^2147483647", std::exp(2147483647 * std::log1p(-1e-10L))},
+      {"(0-1.0000000001)^2147483647", -std::exp(2147483647 * std::log1p(1e-10L))},
+      {"(0-1.0000000001)^2147483646", std::exp(2147483646 * std::log1p(1e-10L))},
+      {"1.0000000001^(0-2147483647)", std::exp(-2147483647 * std::log1p(1e-10L))},
+      {"1.00001^(0-2147483647)", 0},
+  };
+  for (const auto &power : powers) {
+    long double value = 0;
+    ASSERT_EQ(zeval::EvaluateConstantText(power.text, '.', value), 0) << power.text;
+    EXPECT_LE(std::fabs(value - power.expected), std::fabs(power.expected) * 1e-9L) << power.text;
+  }
+}
+
 }  // namespace
 
 namespace {

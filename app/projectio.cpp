@@ -113,6 +113,12 @@ void ReadBounds(TProjectReader &in) {
   b.MinY = in.ReadReal();
   b.MaxX = in.ReadReal();
   b.MaxY = in.ReadReal();
+  // Only a hand-made file holds bounds the bounds dialog would not give:
+  // reversed pairs are put in order, a region no chart can show ends the load.
+  if (b.IsSet()) {
+    b = Ordered(b);
+    if (!IsShowable(b)) throw TProjectFileError("Invalid numeric input");
+  }
   Project.SetBounds(b);
   StartProjectCharts();
 }

@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -182,6 +184,62 @@ TEST_F(ProjectFileTest, OddValuesLoadAsDescribed) {
   dialogs->answers.clear();
   QTest::mouseClick(LayersForm->NewButton, Qt::LeftButton);
   EXPECT_EQ(dialogs->dialogsShown.back(), "Границы");
+}
+
+// Values no dialog would let through, each in an otherwise sound file.
+TEST_F(ProjectFileTest, ValuesOutOfEveryRangeLoadIntoAUsableProject) {
+  const auto file = [](const char *frameWidth, const char *digits, const char *precision, const char *bounds,
+                       const char *pointCount, const char *layerWidth) {
+    return QByteArray("1\n1\nclBlack\nclGray\nclBlack\nclWhite\nclWhite\n") + frameWidth + "\nclBlue\n" + digits +
+           "\n" + precision + "\n2\n" + bounds + "1\nsin(x)\n" + pointCount + "\n1\nclRed\n" + layerWidth + "\n";
+  };
+  const char *sound = "-10\n-10\n10\n10\n";
+  // Widths, counts and calculator settings out of range load and are pulled
+  // into range where they are used; reversed bounds are put in order; a region
+  // no chart can show ends the load there.
+  const struct {
+    QByteArray bytes;
+    bool loads;
+  } files[] = {
+      {file("2147483647", "8", "18", sound, "100", "2147483647"), true},
+      {file("-2147483648", "-2147483648", "-2147483648", sound, "-5", "-2147483648"), true},
+      {file("0", "2147483647", "2147483647", sound, "0", "0"), true},
+      {file("2", "8", "18", "10\n10\n-10\n-10\n", "100", "2"), true},
+      {file("2", "8", "18", "-1e200\n-1e-200\n1e200\n1e-200\n", "1000", "2"), true},
+      {file("2", "8", "18", "-1e4932\n-1e4932\n1e4932\n1e4932\n", "100", "2"), false},
+      {file("2", "8", "18", "-1e-4940\n-1e-4940\n1e-4940\n1e-4940\n", "100", "2"), false},
+      {file("2", "8", "18", "5\n5\n5\n5\n", "100", "2"), false},
+      {file("2", "8", "18", "-1e300\n-10\n1e300\n10\n", "1000", "2"), false},
+  };
+  for (const auto &[bytes, loads] : files) {
+    SCOPED_TRACE(bytes.toStdString());
+    Write("hostile.lpp", bytes);
+    try {
+      OpenProject(Path("hostile"));
+      EXPECT_TRUE(loads);
+    } catch (const std::exception &error) {
+      EXPECT_FALSE(loads);
+      EXPECT_STREQ(error.what(), "Invalid numeric input");
+    }
+    EXPECT_EQ(Project.GraphCount(), loads ? 1 : 0);
+    ExpectInStep();
+    const TBounds &b = Project.Bounds();
+    if (Project.HasBounds()) {
+      EXPECT_TRUE(IsShowable(b));
+      EXPECT_EQ(b, Ordered(b));
+      EXPECT_DOUBLE_EQ(FieldForm->FC->minimum(ChartAxis::Bottom), static_cast<double>(b.MinX));
+      EXPECT_DOUBLE_EQ(FieldForm->FC->maximum(ChartAxis::Left), static_cast<double>(b.MaxY));
+    }
+    for (int i = 0; i < FieldForm->FC->seriesCount(); ++i) {
+      EXPECT_GE(FieldForm->FC->series(i)->width(), 1);
+      EXPECT_LE(FieldForm->FC->series(i)->width(), 4);
+    }
+    EXPECT_FALSE(FieldForm->FC->toImage().isNull());
+    EXPECT_FALSE(ScaleForm->SC->toImage().isNull());
+    CalcForm->ExpEdit->setText("1/3");
+    CalcForm->RunButton->click();
+    EXPECT_LT(CalcForm->ResLabel->text().size(), 30);
+  }
 }
 
 TEST_F(ProjectFileTest, AFailedSaveReportsTheErrorAndLeavesNothingBehind) {

@@ -11,8 +11,7 @@
 // A segment ready for scanning: t runs along it from a (0) to b (length), s across it. Its band
 // may reach a little beyond either end (see addPolyline).
 struct StrokeRaster::Segment {
-  Segment(QPointF from, QPointF to, double beforeStart, double beyondEnd) : a(from), b(to)
-  {
+  Segment(QPointF from, QPointF to, double beforeStart, double beyondEnd) : a(from), b(to) {
     const QPointF d = b - a;
     length = std::sqrt(d.x() * d.x() + d.y() * d.y());
     u = length > 0 ? d / length : QPointF(1, 0);
@@ -33,23 +32,19 @@ constexpr double gentleJoinCosine = 0.94;
 
 // Coverage of a pixel whose centre lies at a distance from the pen's centre line: full inside,
 // falling linearly to nothing over the pixel that the pen's edge crosses.
-inline uint8_t coverageAt(double reach, double distance)
-{
+inline uint8_t coverageAt(double reach, double distance) {
   const double c = std::clamp(reach - distance, 0.0, 1.0);
   return static_cast<uint8_t>(c * 255 + 0.5);
 }
 
 // Pixel rows or columns whose centres lie strictly between two coordinates.
-inline std::pair<int, int> pixelsBetween(double low, double high)
-{
+inline std::pair<int, int> pixelsBetween(double low, double high) {
   return {static_cast<int>(std::floor(low + 0.5)), static_cast<int>(std::ceil(high - 0.5)) - 1};
 }
 
 // Narrows (low, high) to the y where from <= offset + slope * y <= to; false when nothing is left.
-inline bool narrow(double offset, double slope, double from, double to, double &low, double &high)
-{
-  if (slope == 0)
-    return offset >= from && offset <= to;
+inline bool narrow(double offset, double slope, double from, double to, double &low, double &high) {
+  if (slope == 0) return offset >= from && offset <= to;
   const double inverse = 1 / slope;
   const double y0 = (from - offset) * inverse;
   const double y1 = (to - offset) * inverse;
@@ -61,8 +56,7 @@ inline bool narrow(double offset, double slope, double from, double to, double &
 // Coverage of rows where the distance to the centre line runs linearly from |s| on. These runs
 // are long beside steep segments, so the loop works in 16.16 fixed point, which the compiler
 // vectorises; the distance stays below reach there, so nothing overflows.
-void coverLinearRun(uint8_t *run, int count, double s, double slope, double reach)
-{
+void coverLinearRun(uint8_t *run, int count, double s, double slope, double reach) {
   constexpr double one = 65536;
   const int start = static_cast<int>(s * one);
   const int step = static_cast<int>(slope * one);
@@ -80,15 +74,12 @@ void coverLinearRun(uint8_t *run, int count, double s, double slope, double reac
 
 // How far the bands on both sides of join i must reach past it to close the wedge between them;
 // a negative value for a sharp join, which takes a round piece instead.
-double joinOverlap(const QPolygonF &line, qsizetype i, double reach)
-{
+double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
   const QPointF before = line[i] - line[i - 1];
   const QPointF after = line[i + 1] - line[i];
-  const double lengths =
-      std::sqrt(QPointF::dotProduct(before, before) * QPointF::dotProduct(after, after));
+  const double lengths = std::sqrt(QPointF::dotProduct(before, before) * QPointF::dotProduct(after, after));
   const double cosine = QPointF::dotProduct(before, after);
-  if (!(cosine > gentleJoinCosine * lengths))
-    return -1;
+  if (!(cosine > gentleJoinCosine * lengths)) return -1;
   // tan(angle / 2) = sin / (1 + cos)
   const double sine = std::abs(before.x() * after.y() - before.y() * after.x());
   return reach * sine / (lengths + cosine);
@@ -96,14 +87,12 @@ double joinOverlap(const QPolygonF &line, qsizetype i, double reach)
 
 }  // namespace
 
-void StrokeRaster::begin(const QRect &area, double penWidth)
-{
+void StrokeRaster::begin(const QRect &area, double penWidth) {
   mReach = penWidth / 2 + 0.5;
   if (area != mArea || mMasks[Other].empty()) {
     mArea = area;
     const int width = std::max(area.width(), 0);
-    for (std::vector<uint8_t> &mask : mMasks)
-      mask.assign(size_t(width) * std::max(area.height(), 0), 0);
+    for (std::vector<uint8_t> &mask : mMasks) mask.assign(size_t(width) * std::max(area.height(), 0), 0);
     mFirstRow.assign(width, noRow);
     mLastRow.assign(width, -1);
   }
@@ -113,33 +102,26 @@ void StrokeRaster::begin(const QRect &area, double penWidth)
 
 // A polyline with round caps and joins is the union of its segments' bands and of discs at its
 // ends and at its joins. Where it turns only a little, lengthened bands stand in for the disc.
-void StrokeRaster::addPolyline(const QPolygonF &line)
-{
+void StrokeRaster::addPolyline(const QPolygonF &line) {
   const qsizetype last = line.size() - 1;
   std::vector<double> overlaps(line.size(), -1);
-  for (qsizetype i = 1; i < last; ++i)
-    overlaps[i] = joinOverlap(line, i, mReach);
+  for (qsizetype i = 1; i < last; ++i) overlaps[i] = joinOverlap(line, i, mReach);
   for (qsizetype i = 0; i < last; ++i)
-    coverBand(Segment(line[i], line[i + 1], std::max(overlaps[i], 0.0),
-                      std::max(overlaps[i + 1], 0.0)));
+    coverBand(Segment(line[i], line[i + 1], std::max(overlaps[i], 0.0), std::max(overlaps[i + 1], 0.0)));
   for (qsizetype i = 0; i <= last; ++i)
-    if (overlaps[i] < 0)
-      coverDisc(line[i]);
+    if (overlaps[i] < 0) coverDisc(line[i]);
 }
 
-void StrokeRaster::coverBand(const Segment &segment)
-{
+void StrokeRaster::coverBand(const Segment &segment) {
   const double reach = mReach + std::max(-segment.start, segment.end - segment.length);
-  const auto [first, last] = pixelsBetween(std::min(segment.a.x(), segment.b.x()) - reach,
-                                           std::max(segment.a.x(), segment.b.x()) + reach);
-  for (int x = std::max(first, mArea.left()); x <= std::min(last, mArea.right()); ++x)
-    coverBandColumn(x, segment);
+  const auto [first, last] =
+      pixelsBetween(std::min(segment.a.x(), segment.b.x()) - reach, std::max(segment.a.x(), segment.b.x()) + reach);
+  for (int x = std::max(first, mArea.left()); x <= std::min(last, mArea.right()); ++x) coverBandColumn(x, segment);
 }
 
 // Within the band the distance to the segment is the distance across it, s, which changes
 // linearly down a column: no square roots, and a plain fill where the pen covers wholly.
-void StrokeRaster::coverBandColumn(int x, const Segment &seg)
-{
+void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
   const double dx = x + 0.5 - seg.a.x();
   const QPointF u = seg.u;
   // With y measured from a: t(y) = dx * u.x + y * u.y in [start, end],
@@ -152,19 +134,16 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg)
   auto [first, last] = pixelsBetween(low + seg.a.y(), high + seg.a.y());
   first = std::max(first, mArea.top());
   last = std::min(last, mArea.bottom());
-  if (first > last)
-    return;
+  if (first > last) return;
   const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
   double wholeLow = first - 0.5;
   double wholeHigh = last + 0.5;
-  const bool whole = mReach >= 1 &&
-      narrow(across(0), u.x(), 1 - mReach, mReach - 1, wholeLow, wholeHigh);
+  const bool whole = mReach >= 1 && narrow(across(0), u.x(), 1 - mReach, mReach - 1, wholeLow, wholeHigh);
   const int wholeFirst = whole ? int(std::ceil(wholeLow)) : last + 1;
   const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
   const int edgeEnd = std::min(last, wholeFirst - 1);
   coverEdgeRows(x, first, edgeEnd, across(first), seg);
-  if (wholeFirst <= wholeLast)
-    std::memset(column(Other, x) + wholeFirst, 255, wholeLast - wholeFirst + 1);
+  if (wholeFirst <= wholeLast) std::memset(column(Other, x) + wholeFirst, 255, wholeLast - wholeFirst + 1);
   const int edgeStart = std::max(first, std::max(wholeLast, edgeEnd) + 1);
   coverEdgeRows(x, edgeStart, last, across(edgeStart), seg);
   noteRows(x, first, last);
@@ -173,10 +152,8 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg)
 // Partly covered rows from..to, s being the signed distance across the segment at row from. A
 // steep segment's edge faces left or right, so its coverage goes to the mask of the side the
 // segment lies on; where s changes sign (thin pens), the run is split there.
-void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segment &seg)
-{
-  if (from > to)
-    return;
+void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segment &seg) {
+  if (from > to) return;
   const double slope = seg.u.x();
   const double end = s + (to - from) * slope;
   if ((s < 0) != (end < 0)) {
@@ -192,8 +169,7 @@ void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segmen
   coverLinearRun(column(side, x) + from, to - from + 1, s, slope, mReach);
 }
 
-void StrokeRaster::coverDisc(QPointF centre)
-{
+void StrokeRaster::coverDisc(QPointF centre) {
   const auto [firstColumn, lastColumn] = pixelsBetween(centre.x() - mReach, centre.x() + mReach);
   for (int x = std::max(firstColumn, mArea.left()); x <= std::min(lastColumn, mArea.right()); ++x) {
     const double dx = x + 0.5 - centre.x();
@@ -201,12 +177,10 @@ void StrokeRaster::coverDisc(QPointF centre)
     auto [first, last] = pixelsBetween(centre.y() - h, centre.y() + h);
     first = std::max(first, mArea.top());
     last = std::min(last, mArea.bottom());
-    if (first > last)
-      continue;
+    if (first > last) continue;
     const uint8_t *whole = column(Other, x);
     for (int y = first; y <= last; ++y) {
-      if (whole[y] == 255)
-        continue;
+      if (whole[y] == 255) continue;
       const double dy = y + 0.5 - centre.y();
       const Side side = std::abs(dx) <= std::abs(dy) ? Other : dx > 0 ? FromLeft : FromRight;
       uint8_t &cell = column(side, x)[y];
@@ -216,8 +190,7 @@ void StrokeRaster::coverDisc(QPointF centre)
   }
 }
 
-void StrokeRaster::noteRows(int x, int first, int last)
-{
+void StrokeRaster::noteRows(int x, int first, int last) {
   const int i = x - mArea.left();
   mFirstRow[i] = std::min(mFirstRow[i], first);
   mLastRow[i] = std::max(mLastRow[i], last);
@@ -225,10 +198,8 @@ void StrokeRaster::noteRows(int x, int first, int last)
   mLastColumn = std::max(mLastColumn, x);
 }
 
-void StrokeRaster::paint(QPainter &painter, const QColor &color)
-{
-  if (mFirstColumn > mLastColumn)
-    return;
+void StrokeRaster::paint(QPainter &painter, const QColor &color) {
+  if (mFirstColumn > mLastColumn) return;
   if (mImage.size() != mArea.size()) {
     mImage = QImage(mArea.size(), QImage::Format_ARGB32_Premultiplied);
     mImage.fill(Qt::transparent);
@@ -245,16 +216,14 @@ void StrokeRaster::paint(QPainter &painter, const QColor &color)
 }
 
 // Moves the coverage into the image, in colour, and empties the mask; returns the pixels touched.
-QRect StrokeRaster::transferToImage(const QRgb *shades)
-{
+QRect StrokeRaster::transferToImage(const QRgb *shades) {
   QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits());
   const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
   int top = mArea.bottom();
   int bottom = mArea.top();
   for (int x = mFirstColumn; x <= mLastColumn; ++x) {
     const int i = x - mArea.left();
-    if (mFirstRow[i] > mLastRow[i])
-      continue;
+    if (mFirstRow[i] > mLastRow[i]) continue;
     uint8_t *left = column(FromLeft, x);
     uint8_t *right = column(FromRight, x);
     uint8_t *other = column(Other, x);

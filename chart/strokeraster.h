@@ -23,7 +23,7 @@ class QPainter;
 // strokes that reach into a pixel from both sides cover the sum of what they cover, any others
 // the most that one of them covers.
 class StrokeRaster {
-public:
+ public:
   // Starts a new picture over the device pixels of area, for a pen of the given width.
   void begin(const QRect &area, double penWidth);
   // Points in device pixels.
@@ -31,7 +31,7 @@ public:
   // Paints the covered pixels in one colour, then forgets them.
   void paint(QPainter &painter, const QColor &color);
 
-private:
+ private:
   enum Side { FromLeft, FromRight, Other, sideCount };
   struct Segment;
 
@@ -39,8 +39,7 @@ private:
   void coverBandColumn(int x, const Segment &segment);
   void coverEdgeRows(int x, int from, int to, double s, const Segment &segment);
   void coverDisc(QPointF centre);
-  uint8_t *column(Side side, int x)
-  {
+  uint8_t *column(Side side, int x) {
     return mMasks[side].data() + size_t(x - mArea.left()) * mArea.height() - mArea.top();
   }
   void noteRows(int x, int first, int last);

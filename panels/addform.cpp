@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs.h"
+#include "expressionedit.h"
 #include "intspinedit.h"
 
 TAddForm *AddForm = nullptr;
@@ -32,7 +33,7 @@ TIntSpinEdit *Field(QWidget *parent, int minimum, int maximum, int value, QRect 
 TAddForm::TAddForm(QWidget *parent)
     : TKeepOpenDialog(QStringLiteral("Новый"), QSize(193, 151), parent), AddCD(new QColorDialog(Qt::red, this)) {
   (new QLabel(QStringLiteral("f(x) ="), this))->setGeometry(4, 8, 40, 17);
-  FuncEdit = new QLineEdit(this);
+  FuncEdit = NewExpressionEdit(this);
   FuncEdit->setGeometry(46, 4, 143, 21);
   (new QLabel(QStringLiteral("Количество точек"), this))->setGeometry(4, 36, 110, 17);
   CountSE = Field(this, 10, 100000, 1000, {118, 32, 71, 21});

@@ -12,6 +12,7 @@
 #include "calcresult.h"
 #include "cp1251.h"
 #include "dialogs.h"
+#include "expressionedit.h"
 #include "helpviewer.h"
 #include "intspinedit.h"
 #include "themeicon.h"
@@ -68,7 +69,7 @@ void TCalcForm::CreateImageList() {
 }
 
 void TCalcForm::CreateControls() {
-  ExpEdit = new QLineEdit(this);
+  ExpEdit = NewExpressionEdit(this);
   ExpEdit->setObjectName(QStringLiteral("ExpEdit"));
   ExpEdit->setGeometry(2, 3, 172, 22);
   RunButton = ToolButton(kRunImage, QStringLiteral("Вычислить"), {177, 3});
@@ -93,8 +94,10 @@ QToolButton *TCalcForm::ToolButton(int image, const QString &hint, QPoint at) {
 void TCalcForm::RunButtonClick() { ResLabel->setText(Evaluate()); }
 
 QString TCalcForm::Evaluate() const {
+  if (IsTooLong(ExpEdit->text())) return TooLongText();
   const std::optional<std::string> text = Utf8ToCp1251(ExpEdit->text().toStdString());
-  if (!text) return ErrorText(kBadCharacter);
+  // The library would see only the part before an embedded NUL.
+  if (!text || text->find('\0') != std::string::npos) return ErrorText(kBadCharacter);
   unsigned char error = 0;
   CheckExpression(text->c_str(), &error);
   if (error != 0) return ErrorText(error);

@@ -18,6 +18,7 @@
 #include "layersoptform.h"
 #include "newform.h"
 #include "project.h"
+#include "expressionedit.h"
 #include "projectcharts.h"
 #include "zeval.h"
 
@@ -55,7 +56,7 @@ unsigned char CheckedBytes(const QString &expression, std::string &bytes) {
 
 QString LayerEntryText(int index) {
   const TGraph &graph = Project.Graph(index);
-  return (graph.Visible ? kShown : kHidden) + QLatin1Char(' ') + QString::fromStdString(Cp1251ToUtf8(graph.Expression));
+  return (graph.Visible ? kShown : kHidden) + QLatin1Char(' ') + ShownExpression(index);
 }
 
 TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Слои")) {
@@ -128,6 +129,11 @@ bool TLayersForm::EstablishBounds() {
 void TLayersForm::NewButtonClick() {
   if (!Project.HasBounds() && !EstablishBounds()) return;
   if (Dialogs().Exec(*AddForm) != QDialog::Accepted) return;
+  if (IsTooLong(AddForm->FuncEdit->text())) {
+    Dialogs().Message(this, QMessageBox::Critical, QStringLiteral("Error"), TooLongText(), QMessageBox::Ok,
+                      kErrorHelpContext);
+    return;
+  }
   unsigned char code = 0;
   if (!AddLayer(AddForm->FuncEdit->text(), AddForm->CountSE->Value(), AddForm->AddCD->currentColor(),
                 AddForm->WidthSE->Value(), code))

@@ -37,7 +37,7 @@ std::unique_ptr<LineSeries> BuiltSeries(int index, const QColor &colour, int wid
   series->setPoints(std::move(points));
   series->setColor(colour);
   series->setWidth(width);
-  series->setTitle(QString::fromStdString(Cp1251ToUtf8(Project.Graph(index).Expression)));
+  series->setTitle(ShownExpression(index));
   series->setShown(Project.Graph(index).Visible);
   return series;
 }
@@ -49,6 +49,12 @@ void InsertBeforeLast(Chart &chart, std::unique_ptr<LineSeries> series) {
 }
 
 }  // namespace
+
+QString ShownExpression(int index) {
+  const std::string &expression = Project.Graph(index).Expression;
+  if (expression.size() <= kShownExpressionLength) return QString::fromStdString(Cp1251ToUtf8(expression));
+  return QString::fromStdString(Cp1251ToUtf8(expression.substr(0, kShownExpressionLength))) + QChar(0x2026);
+}
 
 void StartProjectCharts() {
   Chart &fc = *FieldForm->FC;
@@ -122,7 +128,7 @@ bool ChartsMatchProject(QString *why) {
   if (sc.seriesCount() != layers + 1 || !dynamic_cast<RectangleSeries *>(sc.series(layers)))
     return fail(QStringLiteral("navigator frame not last"));
   for (int i = 0; i < layers; ++i) {
-    const QString title = QString::fromStdString(Cp1251ToUtf8(Project.Graph(i).Expression));
+    const QString title = ShownExpression(i);
     const bool visible = Project.Graph(i).Visible;
     if (fc.series(i)->title() != title || sc.series(i)->title() != title)
       return fail(QStringLiteral("series %1 belongs to another layer").arg(i));

@@ -1,6 +1,7 @@
 #include "savefile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
 #include <stdexcept>
@@ -24,6 +25,8 @@ void SaveFileBytes(const QString &name, const QByteArray &bytes) {
 std::string ReadFileBytes(const QString &name) {
   QFile file(name);
   errno = 0;
+  // Qt refuses a folder without a system error of its own.
+  if (QFileInfo(name).isDir()) ThrowFileError(EISDIR);
   if (!file.open(QIODevice::ReadOnly)) ThrowFileError(errno ? errno : ENOENT);
   errno = 0;
   const QByteArray bytes = file.readAll();

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
+#include <random>
 #include <stdexcept>
 
 #include "addform.h"
@@ -189,6 +190,44 @@ TEST_F(HostileFileTest, NamesInAnyAlphabetSaveAndOpen) {
   ASSERT_EQ(Project.GraphCount(), 1);
   EXPECT_EQ(Project.Graph(0).Expression, "sin(x)");
   EXPECT_EQ(QDir(Path(QStringLiteral("Проекты ü"))).entryList(QDir::Files).size(), 3);
+}
+
+// Sample projects with lines replaced by garbage, cut short or with bytes
+// flipped: each load either succeeds or stops with a message, and whatever it
+// leaves has the panels and the charts in step with the project.
+TEST_F(HostileFileTest, DamagedProjectsLeaveTheWindowsInStep) {
+  QFile sample(QStringLiteral(LUMOPLOT_SOURCE_DIR "/Samples/styled.lpp"));
+  ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+  const QByteArray original = sample.readAll();
+  std::mt19937 random(11);
+  const QByteArray garbage[] = {"", "-", "1e99999", "$FFFFFFFFF", "0x", "\xff\xfe\x00\x01", "clNone", "-0", "9999999"};
+  for (int round = 0; round < 60; ++round) {
+    QList<QByteArray> lines = original.split('\n');
+    const auto line = [&] { return static_cast<qsizetype>(random() % lines.size()); };
+    switch (round % 3) {
+      case 0: lines[line()] = garbage[random() % std::size(garbage)]; break;
+      case 1: lines = lines.mid(0, line()); break;
+      default: {
+        QByteArray &bytes = lines[line()];
+        if (!bytes.isEmpty()) bytes[random() % bytes.size()] = static_cast<char>(random());
+      }
+    }
+    const QString name = Path(QStringLiteral("damaged%1.lpp").arg(round));
+    QFile damaged(name);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(lines.join('\n'));
+    damaged.close();
+    try {
+      OpenProject(name);
+    } catch (const std::exception &) {
+    }
+    QString why;
+    ASSERT_TRUE(LayersForm->MatchesProject(&why)) << round << ": " << why.toStdString();
+    ASSERT_TRUE(ChartsMatchProject(&why)) << round << ": " << why.toStdString();
+    if (Project.HasBounds()) {
+      EXPECT_TRUE(IsShowable(Project.Bounds())) << round;
+    }
+  }
 }
 
 TEST_F(AppTest, AMissingHelpFileIsSaidInTheHelpWindow) {

@@ -52,7 +52,9 @@ void WriteOutputs(const TBatchRequest &request) {
 bool IsBatchCommandLine(int argc, char **argv) {
   for (int i = 1; i < argc; ++i) {
     const QString argument = QString::fromLocal8Bit(argv[i]);
-    if (IsOption(argument) || argument == QLatin1String("--help") || argument == QLatin1String("-h")) return true;
+    // Any "--" argument, known or not, so that a mistyped option gets the usage
+    // instead of windows trying to open it as a project.
+    if (argument.startsWith(QLatin1String("--")) || argument == QLatin1String("-h")) return true;
   }
   return false;
 }

@@ -277,6 +277,11 @@ TEST(BatchTest, WritesTheRequestedOutputsWithoutWindows) {
   process.start(program, {"--size", "big", sample});
   ASSERT_TRUE(process.waitForFinished(60000));
   EXPECT_EQ(process.exitCode(), 1);
+  // A mistyped option gets the usage, not windows.
+  process.start(program, {"--valeus", dir.filePath("w.txt"), sample});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitCode(), 1);
+  EXPECT_TRUE(process.readAllStandardError().contains("--valeus"));
   process.start(program, {"--help"});
   ASSERT_TRUE(process.waitForFinished(60000));
   EXPECT_EQ(process.exitCode(), 0);

@@ -54,6 +54,8 @@ Chart::Chart(QWidget *parent)
   connect(mPlot, &QCustomPlot::afterReplot, this, &Chart::redrawn);
   for (ChartAxis axis : bothAxes)
     applyRange(axis);
+  // The surface starts with a legend; without series it takes no room.
+  rebuildLegend();
 }
 
 Chart::~Chart()
@@ -85,7 +87,7 @@ double Chart::maximum(ChartAxis axis) const
 
 double Chart::valueToPixel(ChartAxis axis, double value) const
 {
-  mPlot->ensureLayout();
+  fitSurface();
   return mPlot->axis(axis).coordToPixel(value);
 }
 
@@ -93,13 +95,13 @@ double Chart::pixelToValue(ChartAxis axis, double pixel) const
 {
   if (rangeOf(axis).isEmpty())
     return rangeOf(axis).minimum;
-  mPlot->ensureLayout();
+  fitSurface();
   return mPlot->axis(axis).pixelToCoord(pixel);
 }
 
 QRect Chart::plotArea() const
 {
-  mPlot->ensureLayout();
+  fitSurface();
   const QCPAxis &x = mPlot->axis(ChartAxis::Bottom);
   const QCPAxis &y = mPlot->axis(ChartAxis::Left);
   const auto pixel = [](const QCPAxis &axis, double value) {
@@ -113,7 +115,7 @@ QStringList Chart::tickLabels(ChartAxis axis) const
 {
   if (rangeOf(axis).isEmpty())
     return {};
-  mPlot->ensureLayout();
+  fitSurface();
   const QVector<QString> labels = mPlot->axis(axis).tickVectorLabels();
   return QStringList(labels.begin(), labels.end());
 }
@@ -493,8 +495,9 @@ bool Chart::print(QPrinter &printer) const
 
 // --- events -----------------------------------------------------------------------------------
 
-// A hidden chart gets its resize event only when shown; drawing it before then
-// must not find the surface at its old size, or the layout changes mid-drawing.
+// A hidden chart gets its resize event only when shown; drawing or measuring it before then
+// must not find the surface at its old size, or the layout changes mid-drawing and the pixels
+// measured are not the ones drawn.
 void Chart::fitSurface() const
 {
   if (mPlot->size() != size())

@@ -4,25 +4,39 @@
 
 namespace {
 
-// Narrows [t0, t1] by the half plane p * t <= q of one rectangle edge.
-bool narrow(double p, double q, double &t0, double &t1)
-{
-  if (p == 0)
-    return q >= 0;
-  const double r = q / p;
-  if (p < 0) {
-    if (r > t1)
-      return false;
-    if (r > t0)
-      t0 = r;
-  } else {
-    if (r < t0)
-      return false;
-    if (r < t1)
-      t1 = r;
+enum class Edge { Left, Top, Right, Bottom };
+
+// The part [t0, t1] of a segment a + t (b - a) that is left, and the edges its ends were cut at.
+struct Span {
+  double t0 = 0;
+  double t1 = 1;
+  Edge edge0 = Edge::Left;
+  Edge edge1 = Edge::Left;
+
+  // Narrows the span by the half plane p * t <= q of one edge.
+  bool narrow(double p, double q, Edge edge)
+  {
+    if (p == 0)
+      return q >= 0;
+    const double r = q / p;
+    if (p < 0) {
+      if (r > t1)
+        return false;
+      if (r > t0) {
+        t0 = r;
+        edge0 = edge;
+      }
+    } else {
+      if (r < t0)
+        return false;
+      if (r < t1) {
+        t1 = r;
+        edge1 = edge;
+      }
+    }
+    return true;
   }
-  return true;
-}
+};
 
 bool isFinite(QPointF p)
 {
@@ -41,15 +55,30 @@ SegmentClipper::Cut SegmentClipper::clipCrossing(QPointF &a, QPointF &b) const
   if (!isFinite(a) || !isFinite(b))
     return {false, false, false};
   const QPointF d = b - a;
-  double t0 = 0;
-  double t1 = 1;
-  if (!narrow(-d.x(), a.x() - mLeft, t0, t1) || !narrow(d.x(), mRight - a.x(), t0, t1) ||
-      !narrow(-d.y(), a.y() - mTop, t0, t1) || !narrow(d.y(), mBottom - a.y(), t0, t1))
+  Span span;
+  if (!span.narrow(-d.x(), a.x() - mLeft, Edge::Left) ||
+      !span.narrow(d.x(), mRight - a.x(), Edge::Right) ||
+      !span.narrow(-d.y(), a.y() - mTop, Edge::Top) ||
+      !span.narrow(d.y(), mBottom - a.y(), Edge::Bottom))
     return {false, false, false};
+  // A cut end lies exactly on the edge that cut it, its other coordinate taken from the end
+  // nearer that edge. Going a + t (b - a) from an end far outside would cancel away all the
+  // precision the visible part needs: a line from -1e20 to 1e20 would shrink to a dot.
   const QPointF start = a;
-  if (t1 < 1)
-    b = start + t1 * d;
-  if (t0 > 0)
-    a = start + t0 * d;
-  return {true, t0 > 0, t1 < 1};
+  const QPointF end = b;
+  const auto onEdge = [&](Edge edge) {
+    if (edge == Edge::Left || edge == Edge::Right) {
+      const double x = edge == Edge::Left ? mLeft : mRight;
+      const QPointF &near = std::abs(start.x() - x) <= std::abs(end.x() - x) ? start : end;
+      return QPointF(x, near.y() + (x - near.x()) * (d.y() / d.x()));
+    }
+    const double y = edge == Edge::Top ? mTop : mBottom;
+    const QPointF &near = std::abs(start.y() - y) <= std::abs(end.y() - y) ? start : end;
+    return QPointF(near.x() + (y - near.y()) * (d.x() / d.y()), y);
+  };
+  if (span.t1 < 1)
+    b = onEdge(span.edge1);
+  if (span.t0 > 0)
+    a = onEdge(span.edge0);
+  return {true, span.t0 > 0, span.t1 < 1};
 }

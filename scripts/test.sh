@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test; then the
-# library and core tests again under AddressSanitizer and UBSan, and a short
-# run of each fuzzer over its seed corpus.
+# Installs what is missing, builds everything and runs every test; then builds
+# everything under AddressSanitizer and UBSan and runs the library, model and
+# file tests there, and a short run of each fuzzer over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

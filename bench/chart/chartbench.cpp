@@ -166,6 +166,17 @@ void BM_Redraw(benchmark::State &state)
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
+// What a redraw costs besides the series: background, grid, axes and the plot's buffers.
+void BM_RedrawWithoutSeries(benchmark::State &state)
+{
+  BenchChart &bench = benchChart();
+  bench.showSeries(false);
+  for (auto _ : state)
+    bench.chart.redrawNow();
+  bench.showSeries(true);
+}
+BENCHMARK(BM_RedrawWithoutSeries)->Unit(benchmark::kMillisecond);
+
 void BM_Picture(benchmark::State &state)
 {
   Chart &chart = benchChart().chart;

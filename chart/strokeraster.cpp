@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 // A segment ready for scanning: t runs along it from a (0) to b (length), s across it. Its band
 // may reach a little beyond either end (see addPolyline).
@@ -26,6 +27,7 @@ struct StrokeRaster::Segment {
 namespace {
 
 constexpr int noRow = std::numeric_limits<int>::max();
+constexpr std::pair<int, int> noRows(0, -1);
 // At joins flatter than this (about 20 degrees), lengthening both bands closes the join; the
 // corner that sticks out beyond the round join is less than 1/40 of a pixel.
 constexpr double gentleJoinCosine = 0.94;
@@ -95,6 +97,7 @@ void StrokeRaster::begin(const QRect &area, double penWidth) {
     for (std::vector<uint8_t> &mask : mMasks) mask.assign(size_t(width) * std::max(area.height(), 0), 0);
     mFirstRow.assign(width, noRow);
     mLastRow.assign(width, -1);
+    mWholeRows.assign(width, noRows);
   }
   mFirstColumn = mArea.right() + 1;
   mLastColumn = mArea.left() - 1;
@@ -134,7 +137,7 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
   auto [first, last] = pixelsBetween(low + seg.a.y(), high + seg.a.y());
   first = std::max(first, mArea.top());
   last = std::min(last, mArea.bottom());
-  if (first > last) return;
+  if (first > last || isWhollyCovered(x, first, last)) return;
   const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
   double wholeLow = first - 0.5;
   double wholeHigh = last + 0.5;
@@ -143,7 +146,7 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
   const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
   const int edgeEnd = std::min(last, wholeFirst - 1);
   coverEdgeRows(x, first, edgeEnd, across(first), seg);
-  if (wholeFirst <= wholeLast) std::memset(column(Other, x) + wholeFirst, 255, wholeLast - wholeFirst + 1);
+  if (wholeFirst <= wholeLast) coverWholeRun(x, wholeFirst, wholeLast);
   const int edgeStart = std::max(first, std::max(wholeLast, edgeEnd) + 1);
   coverEdgeRows(x, edgeStart, last, across(edgeStart), seg);
   noteRows(x, first, last);
@@ -166,7 +169,37 @@ void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segmen
   const bool steep = std::abs(seg.u.y()) > std::abs(seg.u.x());
   const bool rightOfLine = s * -seg.u.y() > 0;
   const Side side = !steep ? Other : rightOfLine ? FromLeft : FromRight;
-  coverLinearRun(column(side, x) + from, to - from + 1, s, slope, mReach);
+  coverPartialRun(side, x, from, to, s, slope);
+}
+
+// Rows already wholly covered stay as they are, whatever else covers them.
+void StrokeRaster::coverPartialRun(Side side, int x, int from, int to, double s, double slope) {
+  const auto [fullFirst, fullLast] = mWholeRows[x - mArea.left()];
+  uint8_t *cells = column(side, x);
+  if (fullFirst > fullLast || to < fullFirst || from > fullLast) {
+    coverLinearRun(cells + from, to - from + 1, s, slope, mReach);
+    return;
+  }
+  if (from < fullFirst) coverLinearRun(cells + from, fullFirst - from, s, slope, mReach);
+  if (to > fullLast)
+    coverLinearRun(cells + fullLast + 1, to - fullLast, s + (fullLast + 1 - from) * slope, slope, mReach);
+}
+
+// Fills rows from..to and widens the column's wholly covered rows by them where they meet; a
+// longer run elsewhere takes their place.
+void StrokeRaster::coverWholeRun(int x, int from, int to) {
+  auto &[fullFirst, fullLast] = mWholeRows[x - mArea.left()];
+  uint8_t *cells = column(Other, x);
+  const bool meets = fullFirst <= fullLast && from <= fullLast + 1 && to >= fullFirst - 1;
+  if (!meets) {
+    std::memset(cells + from, 255, to - from + 1);
+    if (fullFirst > fullLast || to - from > fullLast - fullFirst) std::tie(fullFirst, fullLast) = std::pair(from, to);
+    return;
+  }
+  if (from < fullFirst) std::memset(cells + from, 255, fullFirst - from);
+  if (to > fullLast) std::memset(cells + fullLast + 1, 255, to - fullLast);
+  fullFirst = std::min(fullFirst, from);
+  fullLast = std::max(fullLast, to);
 }
 
 void StrokeRaster::coverDisc(QPointF centre) {
@@ -177,7 +210,7 @@ void StrokeRaster::coverDisc(QPointF centre) {
     auto [first, last] = pixelsBetween(centre.y() - h, centre.y() + h);
     first = std::max(first, mArea.top());
     last = std::min(last, mArea.bottom());
-    if (first > last) continue;
+    if (first > last || isWhollyCovered(x, first, last)) continue;
     const uint8_t *whole = column(Other, x);
     for (int y = first; y <= last; ++y) {
       if (whole[y] == 255) continue;
@@ -208,38 +241,80 @@ void StrokeRaster::paint(QPainter &painter, const QColor &color) {
   for (int c = 0; c < 256; ++c)
     shades[c] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), color.alpha() * c / 255));
   const QRect covered = transferToImage(shades);
-  const QRect source = covered.translated(-mArea.topLeft());
-  painter.drawImage(covered.topLeft(), mImage, source);
-  // Leave the image transparent for the next picture.
-  for (int y = source.top(); y <= source.bottom(); ++y)
-    std::memset(mImage.scanLine(y) + source.left() * sizeof(QRgb), 0, source.width() * sizeof(QRgb));
+  painter.drawImage(covered.topLeft(), mImage, covered.translated(-mArea.topLeft()));
+  clearImage();
 }
 
-// Moves the coverage into the image, in colour, and empties the mask; returns the pixels touched.
+// Moves the coverage into the image, in colour, and empties the masks; returns the pixels
+// touched. Untouched pixels of the masks are empty and those of the image transparent, so
+// whole tiles are copied without looking at which rows each column touched.
 QRect StrokeRaster::transferToImage(const QRgb *shades) {
-  QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits());
-  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
   int top = mArea.bottom();
   int bottom = mArea.top();
-  for (int x = mFirstColumn; x <= mLastColumn; ++x) {
-    const int i = x - mArea.left();
-    if (mFirstRow[i] > mLastRow[i]) continue;
-    uint8_t *left = column(FromLeft, x);
-    uint8_t *right = column(FromRight, x);
-    uint8_t *other = column(Other, x);
-    QRgb *target = pixels + i - mArea.top() * stride;
-    for (int y = mFirstRow[i]; y <= mLastRow[i]; ++y) {
-      const int sides = std::min(left[y] + right[y], 255);
-      target[y * stride] = shades[std::max<int>(sides, other[y])];
-      left[y] = right[y] = other[y] = 0;
-    }
-    top = std::min(top, mFirstRow[i]);
-    bottom = std::max(bottom, mLastRow[i]);
+  mTileRows.clear();
+  for (int x = mFirstColumn; x <= mLastColumn; x += tileWidth) {
+    const int width = std::min(tileWidth, mLastColumn + 1 - x);
+    const auto [first, last] = takeTileRows(x, width);
+    mTileRows.emplace_back(first, last);
+    if (first > last) continue;
+    for (int c = x; c < x + width; ++c) mergeSides(c, first, last);
+    writeTile(x, width, first, last, shades);
+    top = std::min(top, first);
+    bottom = std::max(bottom, last);
+  }
+  return QRect(QPoint(mFirstColumn, top), QPoint(mLastColumn, bottom));
+}
+
+// The rows that the columns x..x + width - 1 touched, forgetting them.
+std::pair<int, int> StrokeRaster::takeTileRows(int x, int width) {
+  int first = noRow;
+  int last = -1;
+  for (int i = x - mArea.left(); i < x - mArea.left() + width; ++i) {
+    first = std::min(first, mFirstRow[i]);
+    last = std::max(last, mLastRow[i]);
     mFirstRow[i] = noRow;
     mLastRow[i] = -1;
+    mWholeRows[i] = noRows;
   }
-  const QRect covered(QPoint(mFirstColumn, top), QPoint(mLastColumn, bottom));
+  return {first, last};
+}
+
+// Leaves the coverage of rows first..last of column x in its Other mask and empties the others.
+void StrokeRaster::mergeSides(int x, int first, int last) {
+  uint8_t *left = column(FromLeft, x);
+  uint8_t *right = column(FromRight, x);
+  uint8_t *other = column(Other, x);
+  for (int y = first; y <= last; ++y) {
+    const int sides = std::min(left[y] + right[y], 255);
+    other[y] = static_cast<uint8_t>(std::max<int>(sides, other[y]));
+    left[y] = right[y] = 0;
+  }
+}
+
+void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *shades) {
+  uint8_t *coverage[tileWidth];
+  for (int c = 0; c < width; ++c) coverage[c] = column(Other, x + c);
+  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
+  QRgb *row = reinterpret_cast<QRgb *>(mImage.bits()) + (first - mArea.top()) * stride + (x - mArea.left());
+  for (int y = first; y <= last; ++y, row += stride) {
+    for (int c = 0; c < width; ++c) {
+      row[c] = shades[coverage[c][y]];
+      coverage[c][y] = 0;
+    }
+  }
+}
+
+// Leaves the image transparent for the next picture.
+void StrokeRaster::clearImage() {
+  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
+  QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits()) - mArea.top() * stride - mArea.left();
+  int x = mFirstColumn;
+  for (const auto &[first, last] : mTileRows) {
+    const int width = std::min(tileWidth, mLastColumn + 1 - x);
+    for (int y = first; y <= last; ++y) std::memset(pixels + y * stride + x, 0, width * sizeof(QRgb));
+    x += tileWidth;
+  }
+  mTileRows.clear();
   mFirstColumn = mArea.right() + 1;
   mLastColumn = mArea.left() - 1;
-  return covered;
 }

@@ -33,6 +33,9 @@ class StrokeRaster {
 
  private:
   enum Side { FromLeft, FromRight, Other, sideCount };
+  // The image is written in tiles this many columns wide, so that its rows are written in
+  // pieces of a cache line rather than pixel by pixel.
+  static constexpr int tileWidth = 16;
   struct Segment;
 
   void coverBand(const Segment &segment);
@@ -42,15 +45,30 @@ class StrokeRaster {
   uint8_t *column(Side side, int x) {
     return mMasks[side].data() + size_t(x - mArea.left()) * mArea.height() - mArea.top();
   }
+  void coverPartialRun(Side side, int x, int from, int to, double s, double slope);
+  void coverWholeRun(int x, int from, int to);
+  bool isWhollyCovered(int x, int first, int last) const {
+    const auto [fullFirst, fullLast] = mWholeRows[x - mArea.left()];
+    return first >= fullFirst && last <= fullLast;
+  }
   void noteRows(int x, int first, int last);
   QRect transferToImage(const QRgb *shades);
+  std::pair<int, int> takeTileRows(int x, int width);
+  void mergeSides(int x, int first, int last);
+  void writeTile(int x, int width, int first, int last, const QRgb *shades);
+  void clearImage();
 
   QRect mArea;
   double mReach = 1;  // distance from the centre line at which coverage ends
   std::vector<uint8_t> mMasks[sideCount];
   std::vector<int> mFirstRow;  // per column, the rows touched
   std::vector<int> mLastRow;
+  // Per column, rows known to be wholly covered, where nothing more need be drawn; empty when
+  // first > last.
+  std::vector<std::pair<int, int>> mWholeRows;
   int mFirstColumn = 0;
   int mLastColumn = -1;
+  // The rows written into the image per tile of tileWidth columns, from mFirstColumn on.
+  std::vector<std::pair<int, int>> mTileRows;
   QImage mImage;
 };

@@ -6,8 +6,7 @@ void LineData::clear()
 {
   mPoints.clear();
   mSortedByX = true;
-  mExtentDirty = true;
-  mBlocksDirty = true;
+  changed();
 }
 
 void LineData::append(const ChartPoint &point)
@@ -21,14 +20,19 @@ void LineData::assign(std::vector<ChartPoint> points)
   mPoints = std::move(points);
   mSortedByX = std::is_sorted(mPoints.begin(), mPoints.end(),
                               [](const ChartPoint &a, const ChartPoint &b) { return a.x < b.x; });
-  mExtentDirty = true;
-  mBlocksDirty = true;
+  changed();
 }
 
 void LineData::noteAppended(const ChartPoint &point)
 {
   if (mPoints.size() > 1 && point.x < mPoints[mPoints.size() - 2].x)
     mSortedByX = false;
+  changed();
+}
+
+void LineData::changed()
+{
+  ++mVersion;
   mExtentDirty = true;
   mBlocksDirty = true;
 }
@@ -60,17 +64,22 @@ const std::vector<LineData::Block> &LineData::blocks() const
     return mBlocks;
   mBlocks.clear();
   for (size_t start = 0; start + blockSize <= mPoints.size(); start += blockSize) {
-    Block block{mPoints[start].x, mPoints[start].x, uint32_t(start), uint32_t(start), false};
+    size_t lowest = start;
+    size_t highest = start;
+    Block block{mPoints[start].x, mPoints[start].x, {}, {}, mPoints[start + blockSize - 1], false, false};
     for (size_t i = start; i < start + blockSize; ++i) {
       const ChartPoint &p = mPoints[i];
       block.hasNull = block.hasNull || p.null;
       block.minX = std::min(block.minX, p.x);
       block.maxX = std::max(block.maxX, p.x);
-      if (p.y < mPoints[block.lowest].y)
-        block.lowest = uint32_t(i);
-      if (p.y > mPoints[block.highest].y)
-        block.highest = uint32_t(i);
+      if (p.y < mPoints[lowest].y)
+        lowest = i;
+      if (p.y > mPoints[highest].y)
+        highest = i;
     }
+    block.lowest = mPoints[lowest];
+    block.highest = mPoints[highest];
+    block.lowestFirst = lowest < highest;
     mBlocks.push_back(block);
   }
   mBlocksDirty = false;

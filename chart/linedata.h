@@ -17,9 +17,12 @@ public:
   // Summary of points [index * blockSize, index * blockSize + blockSize): the drawer takes a
   // block that falls within one pixel column at once instead of point by point.
   static constexpr size_t blockSize = 16;
+  // It holds copies of the points the drawer needs, which then never reads the block's points.
   struct Block {
     double minX, maxX;
-    uint32_t lowest, highest;  // indices of the first point with the smallest and largest y
+    ChartPoint lowest, highest;  // the first points with the smallest and largest y
+    ChartPoint last;
+    bool lowestFirst;
     bool hasNull;
   };
 
@@ -35,11 +38,16 @@ public:
   std::optional<Extent> extent() const;
   // One block per whole blockSize points.
   const std::vector<Block> &blocks() const;
+  // Changes whenever the points do.
+  uint64_t version() const { return mVersion; }
 
 private:
   void noteAppended(const ChartPoint &point);
 
+  void changed();
+
   std::vector<ChartPoint> mPoints;
+  uint64_t mVersion = 0;
   bool mSortedByX = true;
   mutable std::optional<Extent> mExtent;
   mutable bool mExtentDirty = true;

@@ -1,5 +1,6 @@
 #include "lineplottable.h"
 
+#include "jobbatch.h"
 #include "linedata.h"
 #include "segmentclipper.h"
 
@@ -8,20 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// Value-to-device-pixel mapping of one axis, taken once per redraw instead of per point.
-struct AxisMap {
-  AxisMap(const QCPAxis &axis, double scale, double offset)
-      : lower(axis.range().lower),
-        origin(axis.coordToPixel(axis.range().lower) * scale + offset),
-        factor((axis.coordToPixel(axis.range().upper) - axis.coordToPixel(axis.range().lower)) *
-               scale / axis.range().size())
-  {
-  }
-  double operator()(double value) const { return origin + (value - lower) * factor; }
-
-  double lower, origin, factor;
-};
 
 // Whether our own rasteriser can draw for this painter: a raster device, no rotation or shear,
 // the same scale both ways.
@@ -88,9 +75,21 @@ inline void traceSegment(ColumnEnvelope &envelope, const SegmentClipper &clipper
 
 }  // namespace
 
+LinePlottable::AxisMap::AxisMap(const QCPAxis &axis, double scale, double offset)
+    : lower(axis.range().lower), origin(axis.coordToPixel(axis.range().lower) * scale + offset),
+      factor((axis.coordToPixel(axis.range().upper) - axis.coordToPixel(axis.range().lower)) *
+             scale / axis.range().size())
+{
+}
+
 LinePlottable::LinePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, std::shared_ptr<const LineData> data)
     : QCPAbstractPlottable(keyAxis, valueAxis), mData(std::move(data))
 {
+}
+
+LinePlottable::~LinePlottable()
+{
+  settlePending();
 }
 
 double LinePlottable::selectTest(const QPointF &, bool, QVariant *) const
@@ -122,10 +121,15 @@ QCPRange LinePlottable::getValueRange(bool &foundRange, QCP::SignDomain domain,
   });
 }
 
+bool LinePlottable::isDrawable() const
+{
+  return mData->points().size() >= 2 && mKeyAxis && mValueAxis && mKeyAxis->range().size() > 0 &&
+         mValueAxis->range().size() > 0;
+}
+
 void LinePlottable::draw(QCPPainter *painter)
 {
-  if (mData->points().size() < 2 || !mKeyAxis || !mValueAxis || mKeyAxis->range().size() <= 0 ||
-      mValueAxis->range().size() <= 0)
+  if (!isDrawable())
     return;
   if (isRasterTarget(*painter))
     drawRastered(*painter);
@@ -142,13 +146,67 @@ void LinePlottable::drawRastered(QCPPainter &painter)
   const QRect area = deviceArea(painter);
   if (area.isEmpty())
     return;
-  mRaster.begin(area, mPen.widthF() * toDevice.m11());
-  ColumnEnvelope envelope([this](const QPolygonF &line) { mRaster.addPolyline(line); });
-  traceRuns(toDevice, area, envelope);
+  if (!mPending || !(mPending->input == rasterInput(toDevice, area))) {
+    settlePending();
+    startRastering(toDevice, area);
+  }
+  const Pending pending = *std::exchange(mPending, std::nullopt);
+  pending.batch->complete(pending.job);
   painter.save();
   painter.resetTransform();
-  mRaster.paint(painter, mPen.color());
+  mRaster.paint(painter);
   painter.restore();
+}
+
+LinePlottable::RasterInput LinePlottable::rasterInput(const QTransform &toDevice, const QRect &area) const
+{
+  return {AxisMap(*mKeyAxis, toDevice.m11(), toDevice.dx()),
+          AxisMap(*mValueAxis, toDevice.m22(), toDevice.dy()),
+          area,
+          mKeyAxis->range(),
+          mPen.widthF() * toDevice.m11(),
+          mPen.color(),
+          mData->version()};
+}
+
+// Rasters this series and the ones of its layer drawn after it into their own pictures, on all
+// cores; each picks its picture up when drawn. Later series are those the layer draws next in
+// this same pass, with the same device and clip, so none is left rastering after the pass.
+void LinePlottable::startRastering(const QTransform &toDevice, const QRect &area)
+{
+  std::vector<LinePlottable *> series;
+  std::vector<JobBatch::Job> jobs;
+  bool reached = false;
+  for (QCPLayerable *child : layer()->children()) {
+    reached = reached || child == this;
+    auto *line = dynamic_cast<LinePlottable *>(child);
+    if (!reached || !line || line->mPending || !line->realVisibility() || !line->isDrawable() ||
+        line->clipRect() != clipRect())
+      continue;
+    // Whatever the helpers read is made ready here, on the drawing thread.
+    line->mData->blocks();
+    line->mPending = Pending{nullptr, jobs.size(), line->rasterInput(toDevice, area)};
+    jobs.push_back([line, input = line->mPending->input] { line->raster(input); });
+    series.push_back(line);
+  }
+  const std::shared_ptr<JobBatch> batch = JobBatch::start(std::move(jobs));
+  for (LinePlottable *line : series)
+    line->mPending->batch = batch;
+}
+
+void LinePlottable::raster(const RasterInput &input)
+{
+  mRaster.begin(input.area, input.penWidth);
+  ColumnEnvelope envelope([this](const QPolygonF &line) { mRaster.addPolyline(line); });
+  traceRuns(input.toX, input.toY, input.area, input.penWidth, input.keyRange, envelope);
+  mRaster.finish(input.color);
+}
+
+void LinePlottable::settlePending()
+{
+  if (mPending)
+    mPending->batch->cancel(mPending->job);
+  mPending.reset();
 }
 
 void LinePlottable::drawStroked(QCPPainter &painter)
@@ -156,21 +214,21 @@ void LinePlottable::drawStroked(QCPPainter &painter)
   painter.setPen(mPen);
   painter.setBrush(Qt::NoBrush);
   ColumnEnvelope envelope([&painter](const QPolygonF &line) { painter.drawPolyline(line); });
-  traceRuns(QTransform(), clipRect(), envelope);
+  traceRuns(AxisMap(*mKeyAxis, 1, 0), AxisMap(*mValueAxis, 1, 0), clipRect(), mPen.widthF(),
+            mKeyAxis->range(), envelope);
 }
 
-void LinePlottable::traceRuns(const QTransform &toDevice, const QRectF &clip,
+void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip,
+                              double penWidth, const QCPRange &keyRange,
                               ColumnEnvelope &envelope) const
 {
-  const AxisMap toX(*mKeyAxis, toDevice.m11(), toDevice.dx());
-  const AxisMap toY(*mValueAxis, toDevice.m22(), toDevice.dy());
   const auto pixelOf = [&](const ChartPoint &p) { return QPointF(toX(p.x), toY(p.y)); };
   // Cut a little outside the view so that the pen's own width never shows a cut end.
-  const double margin = mPen.widthF() * toDevice.m11() + 2;
+  const double margin = penWidth + 2;
   const SegmentClipper clipper(clip.adjusted(-margin, -margin, margin, margin));
   const std::vector<ChartPoint> &points = mData->points();
   const std::vector<LineData::Block> &blocks = mData->blocks();
-  const auto [first, last] = visibleSpan();
+  const auto [first, last] = visibleSpan(keyRange);
   bool hasPrevious = false;
   QPointF previous;
   for (size_t i = first; i < last;) {
@@ -180,16 +238,15 @@ void LinePlottable::traceRuns(const QTransform &toDevice, const QRectF &clip,
         envelope.isOpen() && clipper.contains(previous)) {
       const LineData::Block &block = blocks[i / LineData::blockSize];
       const long long column = ColumnEnvelope::columnOf(previous.x());
-      const QPointF low = pixelOf(points[block.lowest]);
-      const QPointF high = pixelOf(points[block.highest]);
+      const QPointF low = pixelOf(block.lowest);
+      const QPointF high = pixelOf(block.highest);
       if (!block.hasNull && ColumnEnvelope::columnOf(toX(block.minX)) == column &&
           ColumnEnvelope::columnOf(toX(block.maxX)) == column && clipper.contains(low) &&
           clipper.contains(high)) {
-        const bool lowFirst = block.lowest < block.highest;
-        envelope.lineTo(lowFirst ? low : high);
-        envelope.lineTo(lowFirst ? high : low);
+        envelope.lineTo(block.lowestFirst ? low : high);
+        envelope.lineTo(block.lowestFirst ? high : low);
         i += LineData::blockSize;
-        previous = pixelOf(points[i - 1]);
+        previous = pixelOf(block.last);
         envelope.lineTo(previous);
         continue;
       }
@@ -216,12 +273,11 @@ void LinePlottable::drawLegendIcon(QCPPainter *painter, const QRectF &rect) cons
   painter->drawLine(QLineF(rect.left(), y, rect.right(), y));
 }
 
-std::pair<size_t, size_t> LinePlottable::visibleSpan() const
+std::pair<size_t, size_t> LinePlottable::visibleSpan(const QCPRange &view) const
 {
   const std::vector<ChartPoint> &points = mData->points();
   if (!mData->isSortedByX())
     return {0, points.size()};
-  const QCPRange view = mKeyAxis->range();
   const auto byX = [](const ChartPoint &p, double x) { return p.x < x; };
   const auto firstIn = std::lower_bound(points.begin(), points.end(), view.lower, byX);
   const auto firstAfter = std::upper_bound(points.begin(), points.end(), view.upper,

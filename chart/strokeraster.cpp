@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -91,7 +92,11 @@ double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
 
 void StrokeRaster::begin(const QRect &area, double penWidth) {
   mReach = penWidth / 2 + 0.5;
-  if (area != mArea || mMasks[Other].empty()) {
+  if (area == mArea && !mMasks[Other].empty()) {
+    clearImage();
+  } else {
+    mImage = QImage();
+    mTileRows.clear();
     mArea = area;
     const int width = std::max(area.width(), 0);
     for (std::vector<uint8_t> &mask : mMasks) mask.assign(size_t(width) * std::max(area.height(), 0), 0);
@@ -231,7 +236,7 @@ void StrokeRaster::noteRows(int x, int first, int last) {
   mLastColumn = std::max(mLastColumn, x);
 }
 
-void StrokeRaster::paint(QPainter &painter, const QColor &color) {
+void StrokeRaster::finish(const QColor &color) {
   if (mFirstColumn > mLastColumn) return;
   if (mImage.size() != mArea.size()) {
     mImage = QImage(mArea.size(), QImage::Format_ARGB32_Premultiplied);
@@ -240,17 +245,23 @@ void StrokeRaster::paint(QPainter &painter, const QColor &color) {
   QRgb shades[256];
   for (int c = 0; c < 256; ++c)
     shades[c] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), color.alpha() * c / 255));
-  const QRect covered = transferToImage(shades);
-  painter.drawImage(covered.topLeft(), mImage, covered.translated(-mArea.topLeft()));
-  clearImage();
+  transferToImage(shades);
 }
 
-// Moves the coverage into the image, in colour, and empties the masks; returns the pixels
-// touched. Untouched pixels of the masks are empty and those of the image transparent, so
-// whole tiles are copied without looking at which rows each column touched.
-QRect StrokeRaster::transferToImage(const QRgb *shades) {
-  int top = mArea.bottom();
-  int bottom = mArea.top();
+// Tile by tile, so that only the rows each tile touched are blended.
+void StrokeRaster::paint(QPainter &painter) const {
+  int x = mFirstColumn;
+  for (const auto &[first, last] : mTileRows) {
+    const QRect tile(QPoint(x, first), QPoint(std::min(x + tileWidth - 1, mLastColumn), last));
+    if (first <= last) painter.drawImage(tile.topLeft(), mImage, tile.translated(-mArea.topLeft()));
+    x += tileWidth;
+  }
+}
+
+// Moves the coverage into the image, in colour, and empties the masks. Untouched pixels of the
+// masks are empty and those of the image transparent, so whole tiles are copied without looking
+// at which rows each column touched.
+void StrokeRaster::transferToImage(const QRgb *shades) {
   mTileRows.clear();
   for (int x = mFirstColumn; x <= mLastColumn; x += tileWidth) {
     const int width = std::min(tileWidth, mLastColumn + 1 - x);
@@ -259,10 +270,7 @@ QRect StrokeRaster::transferToImage(const QRgb *shades) {
     if (first > last) continue;
     for (int c = x; c < x + width; ++c) mergeSides(c, first, last);
     writeTile(x, width, first, last, shades);
-    top = std::min(top, first);
-    bottom = std::max(bottom, last);
   }
-  return QRect(QPoint(mFirstColumn, top), QPoint(mLastColumn, bottom));
 }
 
 // The rows that the columns x..x + width - 1 touched, forgetting them.
@@ -291,12 +299,26 @@ void StrokeRaster::mergeSides(int x, int first, int last) {
   }
 }
 
+// Coverage goes into the image eight rows at a time; rows without any leave the image as it is,
+// transparent.
 void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *shades) {
+  constexpr int rows = 8;
+  static_assert(std::endian::native == std::endian::little, "the lowest byte is the first row");
   uint8_t *coverage[tileWidth];
   for (int c = 0; c < width; ++c) coverage[c] = column(Other, x + c);
   const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
   QRgb *row = reinterpret_cast<QRgb *>(mImage.bits()) + (first - mArea.top()) * stride + (x - mArea.left());
-  for (int y = first; y <= last; ++y, row += stride) {
+  int y = first;
+  for (; y + rows - 1 <= last; y += rows, row += rows * stride) {
+    for (int c = 0; c < width; ++c) {
+      uint64_t eight;
+      std::memcpy(&eight, coverage[c] + y, rows);
+      if (eight == 0) continue;
+      std::memset(coverage[c] + y, 0, rows);
+      for (int k = 0; k < rows; ++k, eight >>= 8) row[k * stride + c] = shades[eight & 255];
+    }
+  }
+  for (; y <= last; ++y, row += stride) {
     for (int c = 0; c < width; ++c) {
       row[c] = shades[coverage[c][y]];
       coverage[c][y] = 0;
@@ -306,15 +328,17 @@ void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *
 
 // Leaves the image transparent for the next picture.
 void StrokeRaster::clearImage() {
-  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
-  QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits()) - mArea.top() * stride - mArea.left();
-  int x = mFirstColumn;
-  for (const auto &[first, last] : mTileRows) {
-    const int width = std::min(tileWidth, mLastColumn + 1 - x);
-    for (int y = first; y <= last; ++y) std::memset(pixels + y * stride + x, 0, width * sizeof(QRgb));
-    x += tileWidth;
+  if (!mTileRows.empty()) {
+    const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits()) - mArea.top() * stride - mArea.left();
+    int x = mFirstColumn;
+    for (const auto &[first, last] : mTileRows) {
+      const int width = std::min(tileWidth, mLastColumn + 1 - x);
+      for (int y = first; y <= last; ++y) std::fill_n(pixels + y * stride + x, width, 0);
+      x += tileWidth;
+    }
+    mTileRows.clear();
   }
-  mTileRows.clear();
   mFirstColumn = mArea.right() + 1;
   mLastColumn = mArea.left() - 1;
 }

@@ -28,8 +28,10 @@ class StrokeRaster {
   void begin(const QRect &area, double penWidth);
   // Points in device pixels.
   void addPolyline(const QPolygonF &line);
-  // Paints the covered pixels in one colour, then forgets them.
-  void paint(QPainter &painter, const QColor &color);
+  // Turns the coverage into the picture, in one colour.
+  void finish(const QColor &color);
+  // Paints the finished picture.
+  void paint(QPainter &painter) const;
 
  private:
   enum Side { FromLeft, FromRight, Other, sideCount };
@@ -52,7 +54,7 @@ class StrokeRaster {
     return first >= fullFirst && last <= fullLast;
   }
   void noteRows(int x, int first, int last);
-  QRect transferToImage(const QRgb *shades);
+  void transferToImage(const QRgb *shades);
   std::pair<int, int> takeTileRows(int x, int width);
   void mergeSides(int x, int first, int last);
   void writeTile(int x, int width, int first, int last, const QRgb *shades);

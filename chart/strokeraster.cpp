@@ -92,11 +92,8 @@ double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
 
 void StrokeRaster::begin(const QRect &area, double penWidth) {
   mReach = penWidth / 2 + 0.5;
-  if (area == mArea && !mMasks[Other].empty()) {
-    clearImage();
-  } else {
-    mImage = QImage();
-    mTileRows.clear();
+  mTileRows.clear();
+  if (area != mArea || mMasks[Other].empty()) {
     mArea = area;
     const int width = std::max(area.width(), 0);
     for (std::vector<uint8_t> &mask : mMasks) mask.assign(size_t(width) * std::max(area.height(), 0), 0);
@@ -238,10 +235,7 @@ void StrokeRaster::noteRows(int x, int first, int last) {
 
 void StrokeRaster::finish(const QColor &color) {
   if (mFirstColumn > mLastColumn) return;
-  if (mImage.size() != mArea.size()) {
-    mImage = QImage(mArea.size(), QImage::Format_ARGB32_Premultiplied);
-    mImage.fill(Qt::transparent);
-  }
+  if (mImage.size() != mArea.size()) mImage = QImage(mArea.size(), QImage::Format_ARGB32_Premultiplied);
   QRgb shades[256];
   for (int c = 0; c < 256; ++c)
     shades[c] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), color.alpha() * c / 255));
@@ -259,17 +253,14 @@ void StrokeRaster::paint(QPainter &painter) const {
 }
 
 // Moves the coverage into the image, in colour, and empties the masks. Untouched pixels of the
-// masks are empty and those of the image transparent, so whole tiles are copied without looking
-// at which rows each column touched.
+// masks are empty, so whole tiles are copied without looking at which rows each column touched.
 void StrokeRaster::transferToImage(const QRgb *shades) {
   mTileRows.clear();
   for (int x = mFirstColumn; x <= mLastColumn; x += tileWidth) {
     const int width = std::min(tileWidth, mLastColumn + 1 - x);
     const auto [first, last] = takeTileRows(x, width);
     mTileRows.emplace_back(first, last);
-    if (first > last) continue;
-    for (int c = x; c < x + width; ++c) mergeSides(c, first, last);
-    writeTile(x, width, first, last, shades);
+    if (first <= last) writeTile(x, width, first, last, shades);
   }
 }
 
@@ -287,6 +278,37 @@ std::pair<int, int> StrokeRaster::takeTileRows(int x, int width) {
   return {first, last};
 }
 
+// Writes rows first..last of the tile's columns into the image, every pixel, so that nothing
+// outside the rows the picture paints needs clearing; empties the masks on the way. Eight rows
+// at a time: a column's eight coverage bytes are read at once and written row by row.
+void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *shades) {
+  constexpr int rows = 8;
+  static_assert(std::endian::native == std::endian::little, "the lowest byte is the first row");
+  uint8_t *coverage[tileWidth];
+  for (int c = 0; c < width; ++c) {
+    mergeSides(x + c, first, last);
+    coverage[c] = column(Other, x + c);
+  }
+  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
+  QRgb *row = reinterpret_cast<QRgb *>(mImage.bits()) + (first - mArea.top()) * stride + (x - mArea.left());
+  int y = first;
+  for (; y + rows - 1 <= last; y += rows) {
+    uint64_t eight[tileWidth];
+    for (int c = 0; c < width; ++c) {
+      std::memcpy(&eight[c], coverage[c] + y, rows);
+      std::memset(coverage[c] + y, 0, rows);
+    }
+    for (int k = 0; k < rows; ++k, row += stride)
+      for (int c = 0; c < width; ++c) row[c] = shades[(eight[c] >> (8 * k)) & 255];
+  }
+  for (; y <= last; ++y, row += stride) {
+    for (int c = 0; c < width; ++c) {
+      row[c] = shades[coverage[c][y]];
+      coverage[c][y] = 0;
+    }
+  }
+}
+
 // Leaves the coverage of rows first..last of column x in its Other mask and empties the others.
 void StrokeRaster::mergeSides(int x, int first, int last) {
   uint8_t *left = column(FromLeft, x);
@@ -297,48 +319,4 @@ void StrokeRaster::mergeSides(int x, int first, int last) {
     other[y] = static_cast<uint8_t>(std::max<int>(sides, other[y]));
     left[y] = right[y] = 0;
   }
-}
-
-// Coverage goes into the image eight rows at a time; rows without any leave the image as it is,
-// transparent.
-void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *shades) {
-  constexpr int rows = 8;
-  static_assert(std::endian::native == std::endian::little, "the lowest byte is the first row");
-  uint8_t *coverage[tileWidth];
-  for (int c = 0; c < width; ++c) coverage[c] = column(Other, x + c);
-  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
-  QRgb *row = reinterpret_cast<QRgb *>(mImage.bits()) + (first - mArea.top()) * stride + (x - mArea.left());
-  int y = first;
-  for (; y + rows - 1 <= last; y += rows, row += rows * stride) {
-    for (int c = 0; c < width; ++c) {
-      uint64_t eight;
-      std::memcpy(&eight, coverage[c] + y, rows);
-      if (eight == 0) continue;
-      std::memset(coverage[c] + y, 0, rows);
-      for (int k = 0; k < rows; ++k, eight >>= 8) row[k * stride + c] = shades[eight & 255];
-    }
-  }
-  for (; y <= last; ++y, row += stride) {
-    for (int c = 0; c < width; ++c) {
-      row[c] = shades[coverage[c][y]];
-      coverage[c][y] = 0;
-    }
-  }
-}
-
-// Leaves the image transparent for the next picture.
-void StrokeRaster::clearImage() {
-  if (!mTileRows.empty()) {
-    const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
-    QRgb *pixels = reinterpret_cast<QRgb *>(mImage.bits()) - mArea.top() * stride - mArea.left();
-    int x = mFirstColumn;
-    for (const auto &[first, last] : mTileRows) {
-      const int width = std::min(tileWidth, mLastColumn + 1 - x);
-      for (int y = first; y <= last; ++y) std::fill_n(pixels + y * stride + x, width, 0);
-      x += tileWidth;
-    }
-    mTileRows.clear();
-  }
-  mFirstColumn = mArea.right() + 1;
-  mLastColumn = mArea.left() - 1;
 }

@@ -58,7 +58,6 @@ class StrokeRaster {
   std::pair<int, int> takeTileRows(int x, int width);
   void mergeSides(int x, int first, int last);
   void writeTile(int x, int width, int first, int last, const QRgb *shades);
-  void clearImage();
 
   QRect mArea;
   double mReach = 1;  // distance from the centre line at which coverage ends
@@ -70,7 +69,8 @@ class StrokeRaster {
   std::vector<std::pair<int, int>> mWholeRows;
   int mFirstColumn = 0;
   int mLastColumn = -1;
-  // The rows written into the image per tile of tileWidth columns, from mFirstColumn on.
+  // The rows written into the image per tile of tileWidth columns, from mFirstColumn on; the
+  // image's other pixels are left over from earlier pictures.
   std::vector<std::pair<int, int>> mTileRows;
   QImage mImage;
 };

@@ -58,6 +58,14 @@ QCPRange scanRange(const std::vector<ChartPoint> &points, bool &foundRange, Pick
   return range;
 }
 
+void prefetch(const ChartPoint *points, size_t count)
+{
+  const auto *bytes = reinterpret_cast<const char *>(points);
+  constexpr size_t cacheLine = 64;
+  for (size_t offset = 0; offset < count * sizeof(ChartPoint); offset += cacheLine)
+    __builtin_prefetch(bytes + offset);
+}
+
 // Adds one segment, cut to the view, to the envelope; a cut end breaks the polyline there.
 inline void traceSegment(ColumnEnvelope &envelope, const SegmentClipper &clipper, QPointF from, QPointF to)
 {
@@ -248,6 +256,10 @@ void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
         i += LineData::blockSize;
         previous = pixelOf(block.last);
         envelope.lineTo(previous);
+        // The next block leaving the column is read point by point: fetch its points meanwhile.
+        if (i + LineData::blockSize <= points.size() &&
+            ColumnEnvelope::columnOf(toX(blocks[i / LineData::blockSize].maxX)) != column)
+          prefetch(&points[i], LineData::blockSize);
         continue;
       }
     }

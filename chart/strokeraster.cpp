@@ -17,11 +17,14 @@ struct StrokeRaster::Segment {
     const QPointF d = b - a;
     length = std::sqrt(d.x() * d.x() + d.y() * d.y());
     u = length > 0 ? d / length : QPointF(1, 0);
+    inverseUx = u.x() != 0 ? 1 / u.x() : 0;
+    inverseUy = u.y() != 0 ? 1 / u.y() : 0;
     start = -beforeStart;
     end = length + beyondEnd;
   }
 
   QPointF a, b, u;
+  double inverseUx, inverseUy;  // 1 / u, taken once per segment rather than per column
   double length, start, end;
 };
 
@@ -45,10 +48,11 @@ inline std::pair<int, int> pixelsBetween(double low, double high) {
   return {static_cast<int>(std::floor(low + 0.5)), static_cast<int>(std::ceil(high - 0.5)) - 1};
 }
 
-// Narrows (low, high) to the y where from <= offset + slope * y <= to; false when nothing is left.
-inline bool narrow(double offset, double slope, double from, double to, double &low, double &high) {
+// Narrows (low, high) to the y where from <= offset + slope * y <= to, inverse being 1 / slope;
+// false when nothing is left.
+inline bool narrow(double offset, double slope, double inverse, double from, double to, double &low,
+                   double &high) {
   if (slope == 0) return offset >= from && offset <= to;
-  const double inverse = 1 / slope;
   const double y0 = (from - offset) * inverse;
   const double y1 = (to - offset) * inverse;
   low = std::max(low, std::min(y0, y1));
@@ -121,7 +125,14 @@ void StrokeRaster::coverBand(const Segment &segment) {
   const double reach = mReach + std::max(-segment.start, segment.end - segment.length);
   const auto [first, last] =
       pixelsBetween(std::min(segment.a.x(), segment.b.x()) - reach, std::max(segment.a.x(), segment.b.x()) + reach);
-  for (int x = std::max(first, mArea.left()); x <= std::min(last, mArea.right()); ++x) coverBandColumn(x, segment);
+  // The rows the band can reach in any column: where the column already has them all wholly
+  // covered, it need not be looked at.
+  auto [top, bottom] =
+      pixelsBetween(std::min(segment.a.y(), segment.b.y()) - reach, std::max(segment.a.y(), segment.b.y()) + reach);
+  top = std::max(top, mArea.top());
+  bottom = std::min(bottom, mArea.bottom());
+  for (int x = std::max(first, mArea.left()); x <= std::min(last, mArea.right()); ++x)
+    if (!isWhollyCovered(x, top, bottom)) coverBandColumn(x, segment);
 }
 
 // Within the band the distance to the segment is the distance across it, s, which changes
@@ -133,8 +144,8 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
   // s(y) = y * u.x - dx * u.y in (-reach, reach).
   double low = -std::numeric_limits<double>::infinity();
   double high = std::numeric_limits<double>::infinity();
-  if (!narrow(dx * u.x(), u.y(), seg.start, seg.end, low, high) ||
-      !narrow(-dx * u.y(), u.x(), -mReach, mReach, low, high))
+  if (!narrow(dx * u.x(), u.y(), seg.inverseUy, seg.start, seg.end, low, high) ||
+      !narrow(-dx * u.y(), u.x(), seg.inverseUx, -mReach, mReach, low, high))
     return;
   auto [first, last] = pixelsBetween(low + seg.a.y(), high + seg.a.y());
   first = std::max(first, mArea.top());
@@ -143,7 +154,7 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
   const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
   double wholeLow = first - 0.5;
   double wholeHigh = last + 0.5;
-  const bool whole = mReach >= 1 && narrow(across(0), u.x(), 1 - mReach, mReach - 1, wholeLow, wholeHigh);
+  const bool whole = mReach >= 1 && narrow(across(0), u.x(), seg.inverseUx, 1 - mReach, mReach - 1, wholeLow, wholeHigh);
   const int wholeFirst = whole ? int(std::ceil(wholeLow)) : last + 1;
   const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
   const int edgeEnd = std::min(last, wholeFirst - 1);

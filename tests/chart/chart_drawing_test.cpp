@@ -1,4 +1,5 @@
 #include <QSignalSpy>
+#include <QThreadPool>
 
 #include <functional>
 #include <string>
@@ -302,3 +303,42 @@ INSTANTIATE_TEST_SUITE_P(Axes, ChartAxisCopyTest, testing::Values(ChartAxis::Bot
                          [](const auto &info) { return info.param == ChartAxis::Bottom ? "Bottom" : "Left"; });
 
 }  // namespace
+
+namespace {
+
+std::vector<ChartPoint> Wave(double phase, int count) {
+  std::vector<ChartPoint> points;
+  for (int i = 0; i < count; ++i) {
+    const double x = 10.0 * i / (count - 1);
+    points.push_back({x, 5 + 4 * std::sin(30 * x + phase), i % 700 == 0});
+  }
+  return points;
+}
+
+QImage DrawnOnThreads(Chart &chart, int threads) {
+  QThreadPool &pool = *QThreadPool::globalInstance();
+  const int before = pool.maxThreadCount();
+  pool.setMaxThreadCount(threads);
+  chart.redrawNow();
+  QImage image = chart.toImage();
+  pool.setMaxThreadCount(before);
+  return image;
+}
+
+}  // namespace
+
+// The series are rastered on several threads at once; the picture is the one a single thread
+// draws, also after one series' points and another's colour change between redraws.
+TEST_F(ChartTest, SeriesDrawnOnManyThreadsLookAsOnOne) {
+  ClearBackground();
+  std::vector<LineSeries *> lines;
+  for (int i = 0; i < 6; ++i)
+    lines.push_back(AddLine(chart, Wave(i, 4000), QColor::fromHsv(i * 60, 255, 200), 1 + i % 4));
+  const QImage before = DrawnOnThreads(chart, 4);
+  EXPECT_EQ(before, DrawnOnThreads(chart, 1));
+  lines[2]->setPoints(Wave(0.5, 3000));
+  lines[4]->setColor(magenta);
+  const QImage after = DrawnOnThreads(chart, 4);
+  EXPECT_EQ(after, DrawnOnThreads(chart, 1));
+  EXPECT_NE(after, before);
+}

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then builds
-# everything under AddressSanitizer and UBSan and runs the library, model and
+# everything under AddressSanitizer and UBSan and runs the library, model, chart and
 # file tests there, and a short run of each fuzzer over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."

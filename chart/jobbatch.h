@@ -9,7 +9,7 @@
 // Jobs that other threads run while the calling thread goes on; whoever needs a job's result
 // first finds it done, waits for it, or runs it itself, so the caller never waits for a job
 // that nobody has started and no job runs twice.
-class JobBatch : public std::enable_shared_from_this<JobBatch> {
+class JobBatch {
 public:
   using Job = std::function<void()>;
 

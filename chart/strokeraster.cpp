@@ -266,7 +266,6 @@ void StrokeRaster::paint(QPainter &painter) const {
 // Moves the coverage into the image, in colour, and empties the masks. Untouched pixels of the
 // masks are empty, so whole tiles are copied without looking at which rows each column touched.
 void StrokeRaster::transferToImage(const QRgb *shades) {
-  mTileRows.clear();
   for (int x = mFirstColumn; x <= mLastColumn; x += tileWidth) {
     const int width = std::min(tileWidth, mLastColumn + 1 - x);
     const auto [first, last] = takeTileRows(x, width);

@@ -10,7 +10,7 @@
 
 namespace {
 
-// Jobs that count how often each ran and on which thread.
+// Jobs that count how often each ran.
 struct CountedJobs {
   explicit CountedJobs(size_t count) : runs(count) {}
 

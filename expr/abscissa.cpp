@@ -4,6 +4,7 @@
 #include <string>
 
 #include "number_text.h"
+#include "zeval.h"
 
 namespace zeval {
 
@@ -13,9 +14,8 @@ namespace {
 // single rounding.
 constexpr int kMaxExactPower = 27;
 constexpr long double kPowersOfTen[kMaxExactPower + 1] = {
-    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
-    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
-    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+    1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 constexpr long double kLow = 1e14L;
 constexpr long double kHigh = 1e15L;
 // Adding and subtracting 1.5 * 2^63 rounds anything below 2^62 to an integer.
@@ -68,7 +68,10 @@ bool FastAbscissa(long double magnitude, long double &value) {
 }  // namespace
 
 std::uint8_t AbscissaValueByDecimals(long double x, long double &value) {
-  if (!std::isfinite(x)) return 41;
+  if (!std::isfinite(x)) {
+    value = x;
+    return kZevalUnreadableNumeral;
+  }
   if (x == 0) {
     value = 0;
     return 0;
@@ -76,7 +79,7 @@ std::uint8_t AbscissaValueByDecimals(long double x, long double &value) {
   const Decimal15 d = RoundTo15Digits(x);
   const std::string text = std::to_string(d.significand) + 'e' + std::to_string(d.exponent - 14);
   long double magnitude;
-  if (!ReadPlainNumber(text.c_str(), magnitude)) return 31;
+  if (!ReadPlainNumber(text.c_str(), magnitude)) return kZevalUnreadableNumeral;
   value = d.negative ? -magnitude : magnitude;
   return 0;
 }

@@ -32,8 +32,10 @@ char DecimalMarkOfLocale(const char *name) {
   if (!locale) return '.';
   const char *radix = nl_langinfo_l(RADIXCHAR, locale);
   char mark = '.';
-  if (radix && std::strlen(radix) == 1) mark = radix[0];
-  else if (radix && *radix) mark = kForeignMark;
+  if (radix && std::strlen(radix) == 1)
+    mark = radix[0];
+  else if (radix && *radix)
+    mark = kForeignMark;
   freelocale(locale);
   return mark;
 }

@@ -1,16 +1,13 @@
 // The library's four exports. Nothing may escape them: every failure, including
 // running out of memory, becomes the caller's error code.
 #include "decimal_mark.h"
-#include "evaluator.h"
 #include "library.h"
-#include "parser.h"
+#include "checker.h"
 #include "zeval.h"
 
 namespace {
 
 using namespace zeval;
-
-constexpr std::uint8_t kBadArrays = 13;
 
 void SetError(unsigned char *error, std::uint8_t code) {
   if (code) *error = code;
@@ -19,8 +16,7 @@ void SetError(unsigned char *error, std::uint8_t code) {
 bool ArraysFit(std::int32_t count, const void *x, std::int32_t xLength, const void *y, std::int32_t yLength,
                const void *pointErrors, std::int32_t pointErrorsLength) {
   const std::int64_t needed = static_cast<std::int64_t>(count) + 1;
-  return count >= 2 && x && y && pointErrors && xLength >= needed && yLength >= needed &&
-         pointErrorsLength >= needed;
+  return count >= 2 && x && y && pointErrors && xLength >= needed && yLength >= needed && pointErrorsLength >= needed;
 }
 
 }  // namespace
@@ -32,20 +28,18 @@ void CheckExpression(const char *expr, unsigned char *error) {
   try {
     SetError(error, CheckExpressionText(expr ? expr : "", DecimalMark()));
   } catch (...) {
-    *error = kArithmeticFault;
+    *error = kZevalArithmeticFault;
   }
 }
 
 void FillExtResult(const char *expr, long double *value, unsigned char *error) {
   if (!error) return;
   try {
-    // The value is written only when the expression was evaluated.
     long double result = value ? *value : 0;
-    const std::uint8_t code = EvaluateConstantText(expr ? expr : "", DecimalMark(), result);
+    EvaluateConstantText(expr ? expr : "", DecimalMark(), result, *error);
     if (value) *value = result;
-    SetError(error, code);
   } catch (...) {
-    *error = kArithmeticFault;
+    *error = kZevalArithmeticFault;
   }
 }
 
@@ -54,10 +48,11 @@ void FillResultArray(const char *expr, int32_t count, long double minX, long dou
                      int32_t pointErrorsLength, unsigned char *error, int32_t *time) {
   if (!error) return;
   try {
-    if (!ArraysFit(count, x, xLength, y, yLength, pointErrors, pointErrorsLength)) return SetError(error, kBadArrays);
-    SetError(error, SampleText(expr ? expr : "", count, minX, maxX, DecimalMark(), {x, y, pointErrors, time}));
+    if (!ArraysFit(count, x, xLength, y, yLength, pointErrors, pointErrorsLength))
+      return SetError(error, kZevalBadSamplingArguments);
+    SampleText(expr ? expr : "", count, minX, maxX, DecimalMark(), {x, y, pointErrors, time}, *error);
   } catch (...) {
-    *error = kArithmeticFault;
+    *error = kZevalArithmeticFault;
   }
 }
 

@@ -1,18 +1,19 @@
 #include "library.h"
 
+#include <cfloat>
+#include <cmath>
 #include <ctime>
 #include <string>
 
 #include "abscissa.h"
 #include "normalizer.h"
+#include "number_text.h"
 #include "program.h"
+#include "zeval.h"
 
 namespace zeval {
 
 namespace {
-
-constexpr std::uint8_t kXInConstant = 12;
-constexpr std::uint8_t kLiteralMarker = 21;
 
 std::int32_t TimeOfDayMs() {
   timespec now{};
@@ -27,52 +28,78 @@ void FillAbscissas(std::int32_t count, long double minX, long double maxX, long 
   for (std::int32_t i = 2; i <= count; ++i) x[i] = x[i - 1] + step;
 }
 
-void Sample(const Program &program, std::int32_t count, const SampleArrays &arrays) {
+void SampleCompiled(const Program &program, std::int32_t count, const SampleArrays &arrays) {
   for (std::int32_t i = 1; i <= count; ++i) {
-    // A sample whose code is set on entry stops after its first operand.
-    if (arrays.pointErrors[i] != 0) continue;
     long double abscissa = 0;
     const std::uint8_t xError = program.UsesX() ? AbscissaValue(arrays.x[i], abscissa) : 0;
-    std::uint8_t error = 0;
-    arrays.y[i] = program.Run(abscissa, xError, error);
-    arrays.pointErrors[i] = error;
+    arrays.y[i] = program.Run(abscissa, xError, arrays.pointErrors[i]);
   }
 }
 
-// Normalises and compiles a raw text, or gives the code the check gives it:
-// a text the check rejects is rejected here with the same code, a literal x
-// marker included, and the code x would give in a constant comes only after.
-std::uint8_t CompileRaw(std::string_view raw, char mark, std::string &text, Program &program) {
-  if (raw.find(kXMarker) != std::string_view::npos) return kLiteralMarker;
-  text = raw;
-  if (const std::uint8_t error = NormalizeExpression(text, mark)) return error;
-  return Program::Compile(text, mark, program);
+// The text sampling writes over every "_": the abscissa's 15 significant
+// digits in fixed notation, "0" before a "-". A value that is not a finite
+// number has no numeral; it is written as one beyond the extended range, which
+// fails to read like any such numeral.
+std::string AbscissaText(long double x, char mark) {
+  const std::string text =
+      std::isfinite(x) ? FormatFixed15(std::fabs(x), mark) : "1" + std::string(LDBL_MAX_10_EXP + 1, '0');
+  return std::signbit(x) && x != 0 ? "0-" + text : text;
+}
+
+// For a text whose "_" would merge with what surrounds it: the abscissa's text
+// written into a copy of it, read anew for every sample.
+void SampleAsText(const std::string &normalized, std::int32_t count, char mark, const SampleArrays &arrays) {
+  Program program;
+  for (std::int32_t i = 1; i <= count; ++i) {
+    const std::string t = AbscissaText(arrays.x[i], mark);
+    std::string text;
+    text.reserve(normalized.size() + t.size());
+    for (char c : normalized) {
+      if (c == '_')
+        text += t;
+      else
+        text += c;
+    }
+    Program::Compile(text, mark, Underscore::Malformed, program);
+    arrays.y[i] = program.Run(0, 0, arrays.pointErrors[i]);
+  }
 }
 
 }  // namespace
 
-std::uint8_t EvaluateConstantText(std::string_view raw, char mark, long double &value) {
-  std::string text;
+void EvaluateConstantText(std::string_view raw, char mark, long double &value, std::uint8_t &error) {
+  std::string text(raw);
+  if (const std::uint8_t code = NormalizeExpression(text, mark)) {
+    error = code;
+    return;
+  }
+  if (text.find(kXMarker) != std::string::npos) {
+    error = kZevalXInConstant;
+    return;
+  }
   Program program;
-  if (const std::uint8_t error = CompileRaw(raw, mark, text, program)) return error;
-  if (text.find(kXMarker) != std::string::npos) return kXInConstant;
-  std::uint8_t error = 0;
+  Program::Compile(text, mark, Underscore::Malformed, program);
   value = program.Run(0, 0, error);
-  return error;
 }
 
-std::uint8_t SampleText(std::string_view raw, std::int32_t count, long double minX, long double maxX,
-                        char mark, const SampleArrays &arrays) {
-  std::string text;
+void SampleText(std::string_view raw, std::int32_t count, long double minX, long double maxX, char mark,
+                const SampleArrays &arrays, std::uint8_t &error) {
+  std::string text(raw);
+  if (const std::uint8_t code = NormalizeExpression(text, mark)) {
+    error = code;
+    return;
+  }
   Program program;
-  if (const std::uint8_t error = CompileRaw(raw, mark, text, program)) return error;
+  const bool compiled = Program::Compile(text, mark, Underscore::Variable, program);
   const std::int32_t start = TimeOfDayMs();
   arrays.x[0] = arrays.y[0] = count;
   arrays.pointErrors[0] = static_cast<unsigned char>(count & 0xFF);
   FillAbscissas(count, minX, maxX, arrays.x);
-  Sample(program, count, arrays);
+  if (compiled)
+    SampleCompiled(program, count, arrays);
+  else
+    SampleAsText(text, count, mark, arrays);
   if (arrays.time) *arrays.time = TimeOfDayMs() - start;
-  return 0;
 }
 
 }  // namespace zeval

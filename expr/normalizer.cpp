@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "number_text.h"
+#include "zeval.h"
 
 namespace zeval {
 
 namespace {
 
-constexpr std::uint8_t kUnmatched = 11;
 constexpr long double kPi = 3.14159265358979L;
 constexpr long double kE = 2.71828182845905L;
 
@@ -162,8 +162,10 @@ std::string WithNameReplaced(const std::string &text, std::string_view name, con
     const bool letterBefore = !result.empty() && IsLetter(result.back());
     const std::size_t after = at + name.size();
     const bool letterAfter = after < text.size() && IsLetter(text[after]);
-    if (!letterBefore && !letterAfter) result += replacement;
-    else result += name;
+    if (!letterBefore && !letterAfter)
+      result += replacement;
+    else
+      result += name;
     at = after;
   }
   return result;
@@ -183,7 +185,7 @@ std::uint8_t NormalizeExpression(std::string &text, char mark) {
   UnifyDecimalMarks(text, mark);
   BracketText bracketed("(" + text + "))");
   for (auto [operators, stops] : {std::pair{"+-", "+-"}, {"*/", "+-*/"}, {"^", "+-*/^"}})
-    if (!bracketed.Pass(operators, stops)) return kUnmatched;
+    if (!bracketed.Pass(operators, stops)) return kZevalUnmatchedOperator;
   text = WithUnaryZeros(bracketed.Text());
   ReplaceNames(text, mark);
   return 0;

@@ -28,8 +28,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Scientific digits of |value|: fills digits (no mark) and returns the exponent.
 int ScientificDigits(long double value, int precision, std::string &digits) {
   std::vector<char> text(precision + 32);
-  auto result = std::to_chars(text.data(), text.data() + text.size(), std::fabs(value),
-                              std::chars_format::scientific, precision);
+  auto result =
+      std::to_chars(text.data(), text.data() + text.size(), std::fabs(value), std::chars_format::scientific, precision);
   digits.clear();
   const char *p = text.data();
   for (; p != result.ptr && *p != 'e'; ++p)

@@ -3,28 +3,45 @@
 #include <algorithm>
 
 #include "evaluator.h"
+#include "zeval.h"
 
 namespace zeval {
 
 using Op = Program::Op;
 
-// Builds the program from the group walk. A stack of compile-time entries tells
-// for each pending operand whether it is a known constant (no code emitted) or
-// a computed value (its code already emitted).
+namespace {
+
+bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
+
+}  // namespace
+
+// Builds the program from what the reader reads. A stack of compile-time
+// entries tells for each pending operand whether it is a known constant (no
+// code emitted) or a computed value (its code already emitted).
 class ProgramBuilder final : public GroupSink {
  public:
   explicit ProgramBuilder(Program &program) : program_(program) {}
 
-  void Number(long double value) override { entries_.push_back({true, value}); }
+  void Number(long double value) override {
+    NoteLeaf(Program::Leaf::Number);
+    entries_.push_back({true, value});
+  }
 
   void Variable() override {
+    NoteLeaf(Program::Leaf::Variable);
     program_.usesX_ = true;
     Emit({Op::PushX});
     entries_.push_back({false, 0});
     Grow(1);
   }
 
+  void Fail(std::uint8_t code) override {
+    NoteLeaf(Program::Leaf::Unreadable);
+    EmitFail(code);
+  }
+
   void Call(Function function) override {
+    if (function == Function::Unknown) return EmitFail(kZevalUnreadableNumeral);
     Entry &argument = entries_.back();
     if (argument.isConst) {
       Fold(ApplyFunction(function, argument.value, foldError_), argument);
@@ -34,6 +51,7 @@ class ProgramBuilder final : public GroupSink {
   }
 
   void Binary(char op) override {
+    if (!IsOperator(op)) return EmitFail(kZevalUnreadableNumeral);
     const Entry right = entries_.back();
     entries_.pop_back();
     Entry &left = entries_.back();
@@ -51,7 +69,7 @@ class ProgramBuilder final : public GroupSink {
   }
 
   void Finish() {
-    if (entries_.back().isConst) Push(entries_.back().value);
+    if (!failed_ && entries_.back().isConst) Push(entries_.back().value);
   }
 
  private:
@@ -59,6 +77,17 @@ class ProgramBuilder final : public GroupSink {
     bool isConst;
     long double value;
   };
+
+  void NoteLeaf(Program::Leaf leaf) {
+    if (leaves_++ == 0) program_.firstLeaf_ = leaf;
+  }
+
+  // Reading has stopped at an operation that always fails: nothing after it runs.
+  void EmitFail(std::uint8_t code) {
+    Emit({Op::Fail, Function::Sin, code});
+    Grow(1);
+    failed_ = true;
+  }
 
   void Emit(Program::Instruction instruction) { program_.code_.push_back(instruction); }
 
@@ -98,8 +127,10 @@ class ProgramBuilder final : public GroupSink {
   void EmitWithConstRight(char op, long double c) {
     if (op == '^' && c == std::trunc(c) && c >= INT32_MIN && c <= INT32_MAX) {
       const auto n = static_cast<std::int32_t>(c);
-      if (n == 2 || n == 3) EmitOnTop({n == 2 ? Op::Square : Op::Cube});
-      else EmitOnTop({Op::PowInt, Function::Sin, 0, n});
+      if (n == 2 || n == 3)
+        EmitOnTop({n == 2 ? Op::Square : Op::Cube});
+      else
+        EmitOnTop({Op::PowInt, Function::Sin, 0, n});
       return;
     }
     const Op ops[] = {Op::AddC, Op::SubC, Op::MulC, Op::DivC, Op::PowC};
@@ -126,11 +157,16 @@ class ProgramBuilder final : public GroupSink {
 
   static int OperatorIndex(char op) {
     switch (op) {
-      case '+': return 0;
-      case '-': return 1;
-      case '*': return 2;
-      case '/': return 3;
-      default: return 4;
+      case '+':
+        return 0;
+      case '-':
+        return 1;
+      case '*':
+        return 2;
+      case '/':
+        return 3;
+      default:
+        return 4;
     }
   }
 
@@ -138,15 +174,16 @@ class ProgramBuilder final : public GroupSink {
   std::vector<Entry> entries_;
   std::uint8_t foldError_ = 0;
   std::size_t depth_ = 0;
+  std::size_t leaves_ = 0;
+  bool failed_ = false;
 };
 
-std::uint8_t Program::Compile(std::string_view normalized, char mark, Program &program) {
+bool Program::Compile(std::string_view normalized, char mark, Underscore underscore, Program &program) {
   program = Program();
-  if (const std::uint8_t error = CheckNormalizedText(normalized, mark)) return error;
   ProgramBuilder builder(program);
-  WalkGroups(normalized, mark, &builder);
+  if (!ReadGroups(normalized, mark, underscore, builder)) return false;
   builder.Finish();
-  return 0;
+  return true;
 }
 
 }  // namespace zeval
@@ -159,7 +196,7 @@ namespace {
 inline bool Checked(long double &top, long double r, std::uint8_t &error) {
   top = r;
   if (IsFault(r)) {
-    error = kArithmeticFault;
+    error = kZevalArithmeticFault;
     return false;
   }
   return true;
@@ -167,7 +204,7 @@ inline bool Checked(long double &top, long double r, std::uint8_t &error) {
 
 inline bool Divided(long double &top, long double a, long double b, std::uint8_t &error) {
   if (b == 0) {
-    error = kDivisionByZero;
+    error = kZevalDivisionByZero;
     return false;
   }
   return Checked(top, a / b, error);
@@ -180,7 +217,16 @@ inline bool Applied(long double &top, long double r, const std::uint8_t &error) 
 
 }  // namespace
 
+// The first operand read is a numeral, or the x marker holding the abscissa's
+// text: the numeral alone, or "0-" and the numeral, whose "0" always reads.
+long double Program::FirstLeafOnly(long double x, std::uint8_t xError, std::uint8_t &error) const {
+  if (firstLeaf_ == Leaf::Unreadable || (firstLeaf_ == Leaf::Variable && xError && !std::signbit(x)))
+    error = kZevalUnreadableNumeral;
+  return 0;
+}
+
 long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error) const {
+  if (error) return FirstLeafOnly(x, xError, error);
   if (stack_.size() < maxDepth_ + 1) stack_.resize(maxDepth_ + 1);
   // The top of the stack lives in a local, the values below it in memory.
   long double *below = stack_.data();
@@ -196,7 +242,10 @@ long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error
     }
     bool ok = true;
     switch (in.op) {
-      case Op::PushConst: *++below = top; top = in.c; break;
+      case Op::PushConst:
+        *++below = top;
+        top = in.c;
+        break;
       case Op::PushX:
         if (xError) {
           error = xError;
@@ -205,20 +254,48 @@ long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error
         *++below = top;
         top = x;
         break;
-      case Op::Fail: error = in.code; return 0;
-      case Op::Add: ok = Checked(top, *below-- + top, error); break;
-      case Op::Sub: ok = Checked(top, *below-- - top, error); break;
-      case Op::Mul: ok = Checked(top, *below-- * top, error); break;
-      case Op::Div: ok = Divided(top, *below--, top, error); break;
-      case Op::Pow: ok = Applied(top, Power(*below--, top, error), error); break;
-      case Op::AddC: ok = Checked(top, top + in.c, error); break;
-      case Op::SubC: ok = Checked(top, top - in.c, error); break;
-      case Op::MulC: ok = Checked(top, top * in.c, error); break;
-      case Op::DivC: ok = Divided(top, top, in.c, error); break;
-      case Op::PowC: ok = Applied(top, Power(top, in.c, error), error); break;
-      case Op::RSubC: ok = Checked(top, in.c - top, error); break;
-      case Op::RDivC: ok = Divided(top, in.c, top, error); break;
-      case Op::RPowC: ok = Applied(top, Power(in.c, top, error), error); break;
+      case Op::Fail:
+        error = in.code;
+        return 0;
+      case Op::Add:
+        ok = Checked(top, *below-- + top, error);
+        break;
+      case Op::Sub:
+        ok = Checked(top, *below-- - top, error);
+        break;
+      case Op::Mul:
+        ok = Checked(top, *below-- * top, error);
+        break;
+      case Op::Div:
+        ok = Divided(top, *below--, top, error);
+        break;
+      case Op::Pow:
+        ok = Applied(top, Power(*below--, top, error), error);
+        break;
+      case Op::AddC:
+        ok = Checked(top, top + in.c, error);
+        break;
+      case Op::SubC:
+        ok = Checked(top, top - in.c, error);
+        break;
+      case Op::MulC:
+        ok = Checked(top, top * in.c, error);
+        break;
+      case Op::DivC:
+        ok = Divided(top, top, in.c, error);
+        break;
+      case Op::PowC:
+        ok = Applied(top, Power(top, in.c, error), error);
+        break;
+      case Op::RSubC:
+        ok = Checked(top, in.c - top, error);
+        break;
+      case Op::RDivC:
+        ok = Divided(top, in.c, top, error);
+        break;
+      case Op::RPowC:
+        ok = Applied(top, Power(in.c, top, error), error);
+        break;
       case Op::AddX:
       case Op::SubX:
       case Op::MulX:
@@ -232,10 +309,18 @@ long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error
              : in.op == Op::MulX ? Checked(top, top * x, error)
                                  : Divided(top, top, x, error);
         break;
-      case Op::PowInt: ok = Applied(top, IntPower(top, in.n, error), error); break;
-      case Op::Square: ok = Checked(top, top * top, error); break;
-      case Op::Cube: ok = Checked(top, top * top * top, error); break;
-      case Op::Call: ok = Applied(top, ApplyFunction(in.function, top, error), error); break;
+      case Op::PowInt:
+        ok = Applied(top, IntPower(top, in.n, error), error);
+        break;
+      case Op::Square:
+        ok = Checked(top, top * top, error);
+        break;
+      case Op::Cube:
+        ok = Checked(top, top * top * top, error);
+        break;
+      case Op::Call:
+        ok = Applied(top, ApplyFunction(in.function, top, error), error);
+        break;
     }
     if (!ok) return 0;
   }

@@ -4,27 +4,44 @@
 #include <string_view>
 #include <vector>
 
-#include "parser.h"
+#include "functions.h"
+#include "reader.h"
 
 namespace zeval {
 
 // A normalised expression turned once into a postfix program, so that sampling
 // costs one pass over a few instructions per abscissa instead of text work.
-// Operands and operations run in the text's order and every step applies the
-// same arithmetic as a walk over the text; constant groups are computed while
-// compiling, and a constant group that fails becomes an instruction that
-// reports its code at the same place.
+// Operands and operations run in the order evaluation reads them and every step
+// applies the same arithmetic as a walk over the text; constant groups are
+// computed while compiling, and a constant group that fails, like a place where
+// reading fails, becomes an instruction that reports its code at the same place.
 class Program {
  public:
   enum class Op : std::uint8_t {
-    PushConst, PushX, Fail,
-    Add, Sub, Mul, Div, Pow,           // a b -> a op b
-    AddC, SubC, MulC, DivC, PowC,      // a -> a op c
-    RSubC, RDivC, RPowC,               // b -> c op b
-    AddX, SubX, MulX, DivX,            // a -> a op x
-    PowInt,                            // a -> a^n, n a whole constant
-    Square, Cube,                      // a -> a^2, a^3 by IntPower's steps
-    Call,                              // a -> f(a)
+    PushConst,
+    PushX,
+    Fail,
+    Add,
+    Sub,
+    Mul,
+    Div,
+    Pow,  // a b -> a op b
+    AddC,
+    SubC,
+    MulC,
+    DivC,
+    PowC,  // a -> a op c
+    RSubC,
+    RDivC,
+    RPowC,  // b -> c op b
+    AddX,
+    SubX,
+    MulX,
+    DivX,    // a -> a op x
+    PowInt,  // a -> a^n, n a whole constant
+    Square,
+    Cube,  // a -> a^2, a^3 by IntPower's steps
+    Call,  // a -> f(a)
   };
 
   struct Instruction {
@@ -37,23 +54,30 @@ class Program {
     bool pushX = false;
   };
 
-  // Compiles normalised text that passed the syntax check; returns the check's
-  // code instead when it does not.
-  static std::uint8_t Compile(std::string_view normalized, char mark, Program &program);
+  // Compiles any normalised text as ReadGroups reads it; false when a "_" cannot
+  // be read that way (see Underscore).
+  static bool Compile(std::string_view normalized, char mark, Underscore underscore, Program &program);
 
-  // The value at x; xError is the code that reading x gives (0 when it reads).
-  // Sets error on the first failing step and then returns an undefined value.
+  // The value at x; xError is the code that reading x's text gives (0 when it
+  // reads). Sets error on the first failing step and then returns an undefined
+  // value. An error set on entry stops the run once the first operand is read:
+  // it stays, unless reading that operand fails.
   long double Run(long double x, std::uint8_t xError, std::uint8_t &error) const;
 
   bool UsesX() const { return usesX_; }
-  const std::vector<Instruction> &Instructions() const { return code_; }
 
  private:
   friend class ProgramBuilder;
+  // What the first operand that evaluation reads is.
+  enum class Leaf : std::uint8_t { Number, Variable, Unreadable };
+
+  long double FirstLeafOnly(long double x, std::uint8_t xError, std::uint8_t &error) const;
+
   std::vector<Instruction> code_;
   std::size_t maxDepth_ = 0;
   mutable std::vector<long double> stack_;
   bool usesX_ = false;
+  Leaf firstLeaf_ = Leaf::Number;
 };
 
 }  // namespace zeval

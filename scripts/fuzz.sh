@@ -12,7 +12,7 @@ cmake --build build-fuzz -j2
 for target in check_expression fill_ext_result fill_result_array project_reader; do
   work="build-fuzz/corpus/$target"
   mkdir -p "$work"
-  if [[ -n "$seconds" ]]; then limit=(-max_total_time="$seconds"); else limit=(-runs=20000); fi
+  if [[ -n "$seconds" ]]; then limit=(-max_total_time="$seconds"); else limit=(-runs=20000 -seed=1); fi
   echo "fuzz_$target: ${limit[*]}"
   # An input that takes 10 s (2000 samples of a 4096-byte text take far less) is a hang.
   log="build-fuzz/$target.log"

@@ -1,6 +1,7 @@
 // Time of the library's exports on hostile texts of a given size: long chains,
-// deep nesting, long numerals and powers that loop long. Prints one line per
-// input; the size in bytes is the first argument (1 MB when none).
+// deep nesting, long numerals, and whole powers whose rounded steps run long
+// (bases next to 1 or -1 never settle before their 2^31 steps). Prints one line
+// per input; the size in bytes is the first argument (1 MB when none).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -79,13 +80,28 @@ void TimePower(const char *text) {
   std::printf("%-44s %8.3f s (code %2d)\n", text, Seconds(start), error);
 }
 
+// The worst sampling of a whole power: 100000 samples of x^2147483647 over
+// [-10, 10], most of which overflow or vanish early, those next to 1 late.
+void TimePowerSampling() {
+  constexpr int32_t kCount = 100000;
+  std::vector<long double> x(kCount + 1), y(kCount + 1);
+  std::vector<unsigned char> pointErrors(kCount + 1);
+  unsigned char error = 0;
+  int32_t time = 0;
+  const auto start = std::chrono::steady_clock::now();
+  FillResultArray("x^2147483647", kCount, -10, 10, x.data(), kCount + 1, y.data(), kCount + 1, pointErrors.data(),
+                  kCount + 1, &error, &time);
+  std::printf("%-44s %8.3f s (code %2d)\n", "x^2147483647, 100000 samples over [-10, 10]", Seconds(start), error);
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
   const std::size_t size = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 1 << 20;
   for (const Input &input : Inputs(size)) TimeInput(input);
   for (const char *text : {"1.0000000001^2147483647", "0.9999999999^2147483647", "(0-1.0000000001)^2147483647",
-                           "1.0000000001^(0-2147483647)", "2^2147483647", "0.5^2147483647"})
+                           "1.0000000001^(0-2147483647)", "2^2147483647", "0.5^2147483647", "1.0001^2147483647"})
     TimePower(text);
+  TimePowerSampling();
   return 0;
 }

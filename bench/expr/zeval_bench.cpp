@@ -13,6 +13,7 @@
 #include "evaluator.h"
 #include "library.h"
 #include "literal_sampling.h"
+#include "zeval.h"
 
 namespace {
 
@@ -27,13 +28,14 @@ struct Function {
 };
 
 long double Finish(long double r, std::uint8_t &error) {
-  if (zeval::IsFault(r)) error = 41;
+  if (zeval::IsFault(r)) error = kZevalArithmeticFault;
   return r;
 }
 
 const Function kFunctions[] = {
     {"cubic", "x^3-2*x+1", [](long double x, std::uint8_t &e) { return Finish(x * x * x - 2 * x + 1, e); }},
-    {"sincos", "sin(x)*cos(2*x)", [](long double x, std::uint8_t &e) { return Finish(std::sin(x) * std::cos(2 * x), e); }},
+    {"sincos", "sin(x)*cos(2*x)",
+     [](long double x, std::uint8_t &e) { return Finish(std::sin(x) * std::cos(2 * x), e); }},
     {"gauss", "exp(-x^2/2)/sqrt(2*pi)",
      [](long double x, std::uint8_t &e) {
        static const long double norm = std::sqrt(2 * kPi);
@@ -43,7 +45,7 @@ const Function kFunctions[] = {
      [](long double x, std::uint8_t &e) {
        const long double c = std::cos(x);
        if (c == 0) {
-         e = 35;
+         e = kZevalTgPole;
          return 0.0L;
        }
        return Finish(std::sin(x) / c, e);
@@ -71,7 +73,8 @@ void Compiled(benchmark::State &state, const Function &f) {
   std::int32_t time = 0;
   for (auto _ : state) {
     std::fill(a.errors.begin(), a.errors.end(), 0);
-    zeval::SampleText(f.text, kCount, kMinX, kMaxX, '.', {a.x.data(), a.y.data(), a.errors.data(), &time});
+    std::uint8_t error = 0;
+    zeval::SampleText(f.text, kCount, kMinX, kMaxX, '.', {a.x.data(), a.y.data(), a.errors.data(), &time}, error);
     benchmark::DoNotOptimize(a.y.data());
   }
   SetPerSample(state);
@@ -118,9 +121,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
     for (const Function &f : kFunctions) {
       const double compiled = Time("compiled/", f), byHand = Time("by_hand/", f), literalTime = Time("literal/", f);
       if (compiled <= 0 || byHand <= 0) continue;
-      std::printf("%-8s %14.1f %14.1f %14.1f %11.2fx %13.1fx\n", f.name, compiled / kCount * 1e6,
-                  byHand / kCount * 1e6, literalTime / kCount * 1e6, compiled / byHand,
-                  literalTime > 0 ? literalTime / compiled : 0.0);
+      std::printf("%-8s %14.1f %14.1f %14.1f %11.2fx %13.1fx\n", f.name, compiled / kCount * 1e6, byHand / kCount * 1e6,
+                  literalTime / kCount * 1e6, compiled / byHand, literalTime > 0 ? literalTime / compiled : 0.0);
       logSum += std::log(compiled / byHand);
       ++n;
     }
@@ -139,10 +141,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
 int main(int argc, char **argv) {
   for (const Function &f : kFunctions) {
-    benchmark::RegisterBenchmark((std::string("compiled/") + f.name).c_str(), Compiled, f)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((std::string("compiled/") + f.name).c_str(), Compiled, f)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((std::string("by_hand/") + f.name).c_str(), ByHand, f)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark((std::string("literal/") + f.name).c_str(), Literal, f)
-        ->Unit(benchmark::kMillisecond)->Iterations(2);
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(2);
   }
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;

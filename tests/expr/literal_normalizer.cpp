@@ -42,8 +42,10 @@ bool ScanLeft(const std::string &text, std::size_t i, std::string_view stops, st
       j = k;
       return true;
     }
-    if (c == ')') ++depth;
-    else if (c == '(') --depth;
+    if (c == ')')
+      ++depth;
+    else if (c == '(')
+      --depth;
   }
   return false;
 }
@@ -53,8 +55,10 @@ bool ScanRight(const std::string &text, std::size_t i, std::string_view stops, s
   for (k = i + 1; k < text.size(); ++k) {
     const char c = text[k];
     if ((c == ')' || stops.find(c) != std::string_view::npos) && depth <= 0) return true;
-    if (c == '(') ++depth;
-    else if (c == ')') --depth;
+    if (c == '(')
+      ++depth;
+    else if (c == ')')
+      --depth;
   }
   return false;
 }

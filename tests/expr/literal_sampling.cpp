@@ -1,5 +1,6 @@
 #include "literal_sampling.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <locale.h>
@@ -11,6 +12,9 @@
 namespace literal {
 
 namespace {
+
+constexpr std::uint8_t kMalformed = 31;
+constexpr std::uint8_t kFault = 41;
 
 // printf's exact digits of |x| (C locale), as a digit string and exponent.
 int PrintfDigits(long double x, int precision, std::string &digits) {
@@ -51,11 +55,37 @@ int Round15(long double x, std::string &digits) {
 }
 
 std::size_t FunctionIndex(const std::string &name) {
-  static const char *names[] = {"sin", "cos", "tg", "ctg", "sh", "ch", "th", "cth", "sec",
-                                "cosec", "ln", "trunc", "round", "abs", "sqrt", "sqr", "exp"};
+  static const char *names[] = {"sin",   "cos", "tg",    "ctg",   "sh",  "ch",   "th",  "cth", "sec",
+                                "cosec", "ln",  "trunc", "round", "abs", "sqrt", "sqr", "exp"};
   for (std::size_t i = 0; i < 17; ++i)
     if (name == names[i]) return i;
   return 17;
+}
+
+char At(const std::string &text, std::size_t pos) { return pos < text.size() ? text[pos] : '\0'; }
+
+long double Power(long double base, long double exponent, std::uint8_t &error) {
+  const long double whole = std::trunc(exponent);
+  if (exponent - whole != 0) return zeval::Power(base, exponent, error);
+  if (whole < INT32_MIN || whole > INT32_MAX) {
+    error = kFault;
+    return 0;
+  }
+  return RepeatedProduct(base, static_cast<std::int32_t>(whole), error);
+}
+
+long double Apply(char op, long double a, long double b, std::uint8_t &error) {
+  switch (op) {
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+      return zeval::ApplyBinary(op, a, b, error);
+    case '^':
+      return Power(a, b, error);
+  }
+  error = kMalformed;
+  return 0;
 }
 
 long double Operand(const std::string &text, std::size_t &pos, char mark, std::uint8_t &error);
@@ -63,54 +93,82 @@ long double Operand(const std::string &text, std::size_t &pos, char mark, std::u
 long double Group(const std::string &text, std::size_t &pos, char mark, std::uint8_t &error) {
   const long double first = Operand(text, pos, mark, error);
   if (error) return first;
-  if (text[pos] == ')') {
+  if (At(text, pos) == ')') {
     ++pos;
     return first;
   }
-  const char op = text[pos++];
+  const char op = At(text, pos++);
   const long double second = Operand(text, pos, mark, error);
   if (error) return second;
-  const long double value = zeval::ApplyBinary(op, first, second, error);
+  const long double value = Apply(op, first, second, error);
   ++pos;
   return value;
 }
 
 long double Operand(const std::string &text, std::size_t &pos, char mark, std::uint8_t &error) {
-  const char c = text[pos];
+  const char c = At(text, pos);
   if (c == '(') {
     ++pos;
     return Group(text, pos, mark, error);
   }
   if (c >= '0' && c <= '9') {
     const std::size_t start = pos;
-    while ((text[pos] >= '0' && text[pos] <= '9') || text[pos] == ',' || text[pos] == '.') ++pos;
+    while ((At(text, pos) >= '0' && At(text, pos) <= '9') || At(text, pos) == ',' || At(text, pos) == '.') ++pos;
     long double value = 0;
-    if (!zeval::ReadNumber(std::string_view(text).substr(start, pos - start), mark, value)) error = 31;
+    if (!zeval::ReadNumber(std::string_view(text).substr(start, pos - start), mark, value)) error = kMalformed;
     return value;
   }
+  if (c < 'a' || c > 'z') {
+    error = kMalformed;
+    return 0;
+  }
   const std::size_t start = pos;
-  while (text[pos] >= 'a' && text[pos] <= 'z') ++pos;
-  const std::string name = text.substr(start, pos - start);
+  while (At(text, pos) >= 'a' && At(text, pos) <= 'z') ++pos;
+  const std::size_t function = FunctionIndex(text.substr(start, pos - start));
   ++pos;
   const long double argument = Group(text, pos, mark, error);
   if (error) return argument;
-  return zeval::ApplyFunction(static_cast<zeval::Function>(FunctionIndex(name)), argument, error);
+  if (function == 17) {
+    error = kMalformed;
+    return 0;
+  }
+  return zeval::ApplyFunction(static_cast<zeval::Function>(function), argument, error);
 }
 
 }  // namespace
 
+long double RepeatedProduct(long double base, std::int32_t n, std::uint8_t &error) {
+  long double acc = 1;
+  const std::int64_t steps = std::abs(static_cast<std::int64_t>(n));
+  for (std::int64_t i = 0; i < steps; ++i) {
+    const long double next = n > 0 ? acc * base : acc / base;
+    if (zeval::IsFault(next)) {
+      error = kFault;
+      return 0;
+    }
+    if (std::fabs(next) == std::fabs(acc)) return std::signbit(base) && (steps - i - 1) % 2 ? -next : next;
+    acc = next;
+  }
+  return acc;
+}
+
 std::string AbscissaText(long double x, char mark) {
-  if (x == 0) return "0";
-  std::string digits;
-  const int exponent = Round15(x, digits);
-  digits.erase(digits.find_last_not_of('0') + 1);
   std::string text;
-  if (exponent < 0) {
-    text = "0" + std::string(1, mark) + std::string(-exponent - 1, '0') + digits;
-  } else if (digits.size() <= static_cast<std::size_t>(exponent) + 1) {
-    text = digits + std::string(exponent + 1 - digits.size(), '0');
+  if (!std::isfinite(x)) {
+    text = "1" + std::string(LDBL_MAX_10_EXP + 1, '0');
+  } else if (x != 0) {
+    std::string digits;
+    const int exponent = Round15(x, digits);
+    digits.erase(digits.find_last_not_of('0') + 1);
+    if (exponent < 0) {
+      text = "0" + std::string(1, mark) + std::string(-exponent - 1, '0') + digits;
+    } else if (digits.size() <= static_cast<std::size_t>(exponent) + 1) {
+      text = digits + std::string(exponent + 1 - digits.size(), '0');
+    } else {
+      text = digits.substr(0, exponent + 1) + mark + digits.substr(exponent + 1);
+    }
   } else {
-    text = digits.substr(0, exponent + 1) + mark + digits.substr(exponent + 1);
+    return "0";
   }
   return std::signbit(x) ? "0-" + text : text;
 }
@@ -118,8 +176,10 @@ std::string AbscissaText(long double x, char mark) {
 std::string SubstituteX(const std::string &normalized, const std::string &abscissa) {
   std::string text;
   for (char c : normalized) {
-    if (c == '_') text += abscissa;
-    else text += c;
+    if (c == '_')
+      text += abscissa;
+    else
+      text += c;
   }
   return text;
 }
@@ -129,15 +189,15 @@ long double EvaluateText(const std::string &text, char mark, std::uint8_t &error
   return Group(text, pos, mark, error);
 }
 
-Samples Sample(const std::string &expression, std::int32_t count, long double minX, long double maxX,
-               char mark) {
+Samples Sample(const std::string &expression, std::int32_t count, long double minX, long double maxX, char mark,
+               const std::vector<std::uint8_t> &preset) {
   Samples samples;
   std::string normalized = expression;
   samples.error = zeval::NormalizeExpression(normalized, mark);
   if (samples.error) return samples;
   samples.x.assign(count + 1, 0);
   samples.y.assign(count + 1, 0);
-  samples.pointErrors.assign(count + 1, 0);
+  samples.pointErrors = preset.empty() ? std::vector<std::uint8_t>(count + 1, 0) : preset;
   samples.x[0] = samples.y[0] = count;
   samples.pointErrors[0] = count & 0xFF;
   const long double step = (maxX - minX) / (count - 1);

@@ -1,6 +1,7 @@
-// CheckExpression on any text: the error byte is only ever set, the codes are
-// the check's, and a text it accepts compiles, walking its normalised form
-// only within that form (held in a heap block of exactly its length).
+// CheckExpression on any text: the error byte is only ever set and the codes
+// are the check's. Every text that normalises compiles, reading its normalised
+// form only within that form (held in a heap block of exactly its length); an
+// accepted one compiles with its x markers as the variable.
 #include <memory>
 #include <string>
 
@@ -14,15 +15,19 @@ namespace {
 
 bool IsCheckCode(unsigned code) { return code == 0 || code == 11 || (code >= 21 && code <= 27); }
 
-void CompileExactCopy(const char *text) {
+void CompileExactCopy(const char *text, bool accepted) {
   std::string normalized = text;
-  fuzz::Require(zeval::NormalizeExpression(normalized, zeval::DecimalMark()) == 0, "accepted text fails to normalise");
+  if (zeval::NormalizeExpression(normalized, zeval::DecimalMark()) != 0) {
+    fuzz::Require(!accepted, "accepted text fails to normalise");
+    return;
+  }
   auto exact = std::make_unique<char[]>(normalized.size());
   normalized.copy(exact.get(), normalized.size());
+  const std::string_view view(exact.get(), normalized.size());
   zeval::Program program;
-  const std::uint8_t code =
-      zeval::Program::Compile(std::string_view(exact.get(), normalized.size()), zeval::DecimalMark(), program);
-  fuzz::Require(code == 0, "accepted text does not compile");
+  const bool compiled = zeval::Program::Compile(view, zeval::DecimalMark(), zeval::Underscore::Variable, program);
+  fuzz::Require(compiled || !accepted, "accepted text does not compile");
+  zeval::Program::Compile(view, zeval::DecimalMark(), zeval::Underscore::Malformed, program);
 }
 
 }  // namespace
@@ -37,6 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   CheckExpression(text.CStr(), &preset);
   fuzz::Require(preset == (code ? code : 0xEE), "CheckExpression cleared or changed a set error byte");
 
-  if (code == 0) CompileExactCopy(text.CStr());
+  CompileExactCopy(text.CStr(), code == 0);
   return 0;
 }

@@ -40,11 +40,6 @@ class Text {
   std::size_t length_ = 0;
 };
 
-// The codes an export may set.
-inline bool IsKnownCode(unsigned code) {
-  return code == 11 || code == 12 || code == 13 || (code >= 21 && code <= 27) || (code >= 31 && code <= 41);
-}
-
 inline bool IsEvaluationCode(unsigned code) { return code >= 31 && code <= 41; }
 
 }  // namespace fuzz

@@ -18,7 +18,7 @@ void SampleGraph(TGraph &graph, const TBounds &bounds) {
   // Fresh arrays every time: the library never clears an error byte it is given.
   graph.ClearSamples();
   if (graph.PointCount < 2) {
-    graph.ErrorCode = BadSamplingArguments;
+    graph.ErrorCode = kZevalBadSamplingArguments;
     return;
   }
   FillResultArray(graph.Expression.c_str(), graph.PointCount, bounds.MinX, bounds.MaxX, graph.XValues.data(),

@@ -4,13 +4,10 @@
 #include "bounds.h"
 #include "graph.h"
 
-// Expression error code of Zeval for sampling arguments outside its contract.
-inline constexpr unsigned char BadSamplingArguments = 13;
-
 // Samples graph's expression at PointCount abscissas over [MinX, MaxX] through
 // Zeval into fresh zero-filled arrays; afterwards ErrorCode tells whether
 // samples were produced. A count below 2 is never handed to the library (only a
-// project file can carry one): the layer stays empty with BadSamplingArguments.
+// project file can carry one): the layer stays empty with kZevalBadSamplingArguments.
 void SampleGraph(TGraph &graph, const TBounds &bounds);
 
 #endif

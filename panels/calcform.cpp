@@ -27,7 +27,6 @@ constexpr int kRunImage = 0;
 constexpr int kOptImage = 1;
 constexpr int kHelpImage = 2;
 // Code of a character the library would reject; Windows-1251 cannot hold it.
-constexpr unsigned char kBadCharacter = 21;
 constexpr std::uint8_t kFixedFormat = 2;
 constexpr std::uint8_t kExponentialFormat = 1;
 
@@ -97,7 +96,7 @@ QString TCalcForm::Evaluate() const {
   if (IsTooLong(ExpEdit->text())) return TooLongText();
   const std::optional<std::string> text = Utf8ToCp1251(ExpEdit->text().toStdString());
   // The library would see only the part before an embedded NUL.
-  if (!text || text->find('\0') != std::string::npos) return ErrorText(kBadCharacter);
+  if (!text || text->find('\0') != std::string::npos) return ErrorText(kZevalBadCharacter);
   unsigned char error = 0;
   CheckExpression(text->c_str(), &error);
   if (error != 0) return ErrorText(error);

@@ -28,7 +28,6 @@ namespace {
 
 constexpr int kHelpContext = 70;
 constexpr int kErrorHelpContext = 130;
-constexpr unsigned char kBadCharacter = 21;
 const QString kShown = QStringLiteral("[+]");
 const QString kHidden = QStringLiteral("[-]");
 
@@ -45,7 +44,7 @@ class TWaitCursor {
 // of what the user typed, so it counts as a character it cannot take.
 unsigned char CheckedBytes(const QString &expression, std::string &bytes) {
   const auto converted = Utf8ToCp1251(expression.toStdString());
-  if (!converted || converted->find('\0') != std::string::npos) return kBadCharacter;
+  if (!converted || converted->find('\0') != std::string::npos) return kZevalBadCharacter;
   bytes = *converted;
   unsigned char code = 0;
   CheckExpression(bytes.c_str(), &code);

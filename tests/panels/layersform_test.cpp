@@ -1,6 +1,7 @@
 #include <random>
 
 #include "panelsfixture.h"
+#include "zeval.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ TEST_F(LayersFormTest, ASamplingFailureRemovesTheRecordAgain) {
   AddThroughDialog("x");
   unsigned char code = 0;
   EXPECT_FALSE(LayersForm->AddLayer("x^2", 1, Qt::red, 1, code));
-  EXPECT_EQ(code, 13);
+  EXPECT_EQ(code, kZevalBadSamplingArguments);
   EXPECT_EQ(Project.GraphCount(), 1);
   ExpectInStep();
 }

@@ -3,11 +3,15 @@
 #include <QFontMetricsF>
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace {
 
 constexpr double labelRoom = 1.25;  // a label plus 25 % of its size kept free
+constexpr double largestFixed = 1e18;  // beyond this a double's digits run out
+constexpr double widestFixedShare = 0.25;  // of the chart's width
 constexpr int minorTicksBetweenLabels = 3;
 constexpr int labelDecimals = 3;
 
@@ -49,8 +53,47 @@ QString LabelTicker::format(double value)
   return text.left(end);
 }
 
+QString LabelTicker::scientificFormat(double value)
+{
+  char digits[32];
+  const char *end =
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, labelDecimals).ptr;
+  const std::string text(static_cast<const char *>(digits), end);
+  const std::size_t e = text.find('e');
+  std::string mantissa = text.substr(0, e);
+  mantissa.erase(mantissa.find_last_not_of('0') + 1);
+  if (mantissa.back() == '.')
+    mantissa.pop_back();
+  if (mantissa == "0" || mantissa == "-0")
+    return QStringLiteral("0");
+  const int exponent = std::stoi(text.substr(e + 1));
+  return QString::fromStdString(mantissa).replace(QLatin1Char('.'), QLocale().decimalPoint()) +
+      QLatin1Char('E') + QString::number(exponent);
+}
+
+QString LabelTicker::label(double value) const
+{
+  return mScientific ? scientificFormat(value) : format(value);
+}
+
+QString LabelTicker::labelInCurrentForm(double value) const
+{
+  return fixedFits(mAxis.range()) ? format(value) : scientificFormat(value);
+}
+
+bool LabelTicker::fixedFits(const QCPRange &range) const
+{
+  if (std::max(std::abs(range.lower), std::abs(range.upper)) >= largestFixed)
+    return false;
+  const QFontMetricsF metrics(mAxis.tickLabelFont());
+  const double widest =
+      std::max(metrics.horizontalAdvance(format(range.lower)), metrics.horizontalAdvance(format(range.upper)));
+  return widest <= mAxis.parentPlot()->width() * widestFixedShare;
+}
+
 double LabelTicker::getTickStep(const QCPRange &range)
 {
+  mScientific = !fixedFits(range);
   const double length = axisLength();
   if (length <= 0 || range.size() <= 0)
     return QCPAxisTicker::getTickStep(range);
@@ -69,7 +112,7 @@ int LabelTicker::getSubTickCount(double)
 
 QString LabelTicker::getTickLabel(double tick, const QLocale &, QChar, int)
 {
-  return format(tick);
+  return label(tick);
 }
 
 double LabelTicker::axisLength() const
@@ -82,7 +125,7 @@ double LabelTicker::labelSpace(double value) const
 {
   const QFontMetricsF metrics(mAxis.tickLabelFont());
   const double size = mAxis.orientation() == Qt::Horizontal
-      ? metrics.horizontalAdvance(format(value))
+      ? metrics.horizontalAdvance(label(value))
       : metrics.height();
   return size * labelRoom;
 }

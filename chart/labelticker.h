@@ -4,12 +4,18 @@
 
 // Chooses the label step of one axis so that a quarter of a label's size stays free between
 // neighbouring labels, puts three minor ticks between labels and writes the labels as
-// "#,##0.###" with the group and decimal marks of the default locale.
+// "#,##0.###" with the group and decimal marks of the default locale. Where that form cannot
+// fit (a label of the range's ends wider than a quarter of the chart) or cannot hold the digits
+// (from 10^18 up), the labels take the scientific form "1.5E100" instead, with at most three
+// decimals as well.
 class LabelTicker : public QCPAxisTicker {
 public:
   explicit LabelTicker(const QCPAxis &axis);
 
   static QString format(double value);
+  static QString scientificFormat(double value);
+  // A value's label in the form the axis takes for its current range.
+  QString labelInCurrentForm(double value) const;
 
 protected:
   double getTickStep(const QCPRange &range) override;
@@ -17,10 +23,13 @@ protected:
   QString getTickLabel(double tick, const QLocale &locale, QChar formatChar, int precision) override;
 
 private:
+  QString label(double value) const;
+  bool fixedFits(const QCPRange &range) const;
   double axisLength() const;
   // Space a label takes along the axis, free room included.
   double labelSpace(double value) const;
   bool labelsFit(double step, const QCPRange &range, double pixelsPerUnit) const;
 
   const QCPAxis &mAxis;
+  bool mScientific = false;
 };

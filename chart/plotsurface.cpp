@@ -153,6 +153,15 @@ void PlotSurface::applyMargins()
                                     share(mMarginsPercent.bottom(), area.height())));
 }
 
+namespace {
+
+QString endLabel(const QCPAxis &axis)
+{
+  return static_cast<const LabelTicker &>(*axis.ticker()).labelInCurrentForm(axis.range().upper);
+}
+
+}  // namespace
+
 // The labels at the ends of the axes reach half their size beyond the plot area: above it for
 // the left axis, to its right for the bottom axis.
 void PlotSurface::applyRoomForEndLabels()
@@ -161,7 +170,7 @@ void PlotSurface::applyRoomForEndLabels()
   const QFontMetrics bottom(xAxis->tickLabelFont());
   const int top = yAxis->visible() ? left.height() / 2 + 1 : 0;
   const int right = xAxis->visible()
-      ? bottom.horizontalAdvance(LabelTicker::format(xAxis->range().upper)) / 2 + 1
+      ? bottom.horizontalAdvance(endLabel(*xAxis)) / 2 + 1
       : 0;
   axisRect()->setMinimumMargins(QMargins(0, top, right, 0));
 }

@@ -47,11 +47,14 @@ TEST_P(ChartRangeTest, ValuesAndPixelsMapBothWays) {
   EXPECT_EQ(area.bottom(), pixel(ChartAxis::Left, low));
   EXPECT_TRUE(chart.rect().contains(area))
       << area.left() << "," << area.top() << " " << area.width() << "x" << area.height();
+  // Labels leave the curves most of the room, however long the numbers.
+  EXPECT_GT(area.width(), chart.width() / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ranges, ChartRangeTest,
                          testing::Values(RangeCase{"Unit", 0, 10}, RangeCase{"AroundZero", -5, 5},
                                          RangeCase{"Tiny", 1e-6, 3e-6}, RangeCase{"Large", -1e6, 2e6},
+                                         RangeCase{"Huge", -1e100, 1e100}, RangeCase{"FarAway", 1e200, 3e200},
                                          RangeCase{"GivenDescending", 8, -2}),
                          [](const auto &info) { return std::string(info.param.name); });
 
@@ -112,7 +115,8 @@ class ChartTickLabelTest : public testing::TestWithParam<LocaleCase> {
 };
 
 // Labels are "#,##0.###" with the default locale's marks: groups of three, no more than three
-// decimals, no trailing zeros, no sign on what rounds to zero. The cases' steps follow from the
+// decimals, no trailing zeros, no sign on what rounds to zero; where that form cannot fit or hold
+// the digits, "1,5E100" with the same decimals. The cases' steps follow from the
 // axis lengths: a left label needs about 16 pixels, so 0.5 units over some 260 pixels are
 // labelled every 0.05 and 0.002 units every 0.0002; bottom labels of a million over 360 pixels
 // come every 200 000 or 500 000, of 3000 every 500 or 1000.
@@ -122,14 +126,18 @@ TEST_P(ChartTickLabelTest, UseTheLocalesMarks) {
   const auto spelled = [&](const char *text) {
     return QString::fromLatin1(text).replace('_', QChar(0xE000)).replace(',', decimal).replace(QChar(0xE000), group);
   };
-  const QRegularExpression pattern(QStringLiteral("^-?\\d{1,3}(%1\\d{3})*(%2\\d{0,2}[1-9])?$")
-                                       .arg(QRegularExpression::escape(group), QRegularExpression::escape(decimal)));
+  const QRegularExpression pattern(
+      QStringLiteral("^-?(\\d{1,3}(%1\\d{3})*(%2\\d{0,2}[1-9])?|[1-9](%2\\d{0,2}[1-9])?E-?[1-9]\\d*)$")
+          .arg(QRegularExpression::escape(group), QRegularExpression::escape(decimal)));
   const LabelCase cases[] = {
       {ChartAxis::Left, 1000.25, 1000.75, {"1_000,5", "1_000,45", "1_000,3"}, {}},
       {ChartAxis::Bottom, 0, 1e6, {"0", "1_000_000"}, {}},
       {ChartAxis::Left, 0, 0.002, {"0", "0,001"}, {}},
       {ChartAxis::Left, -0.002, 0, {"-0,001", "0"}, {"-0"}},
       {ChartAxis::Bottom, -1500, 1500, {"-1_000", "0", "1_000"}, {}},
+      {ChartAxis::Left, -1e100, 1e100, {"-1E100", "0", "1E100"}, {}},
+      {ChartAxis::Bottom, 0, 1e15, {"0", "1E15"}, {}},
+      {ChartAxis::Left, 1e18, 1.5e18, {"1,5E18"}, {}},
   };
   for (const LabelCase &c : cases) {
     Chart chart;

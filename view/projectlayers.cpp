@@ -1,0 +1,184 @@
+#include "projectlayers.h"
+
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+
+#include "chart.h"
+#include "colorvalue.h"
+#include "cp1251.h"
+#include "lineseries.h"
+#include "project.h"
+#include "rectangleseries.h"
+#include "scaleform.h"
+#include "zoomform.h"
+
+TProjectLayers *ProjectLayers = nullptr;
+
+namespace {
+
+const QString kPlaceholderTitle = QStringLiteral(" ");
+// Beyond this a chart axis takes no range: its ends and its width stay within 1e250.
+constexpr long double kLargestEnd = 1e249L;
+
+QColor SeriesColor(TColor color) { return ToQColor(color, Qt::black); }
+
+void SetAxes(Chart &chart, const TBounds &b) {
+  const auto set = [&chart, &b](ChartAxis axis, long double first, long double second) {
+    if (b.IsSet()) {
+      const auto [low, high] = ChartRange(first, second);
+      chart.setRange(axis, low, high);
+    } else {
+      chart.setRange(axis, 0, 0);
+    }
+  };
+  set(ChartAxis::Bottom, b.MinX, b.MaxX);
+  set(ChartAxis::Left, b.MinY, b.MaxY);
+}
+
+std::vector<ChartPoint> CurvePoints(const TProject &project, int index) {
+  std::vector<TCurvePoint> curve;
+  project.BuildSeries(index, curve);
+  std::vector<ChartPoint> points;
+  points.reserve(curve.size());
+  for (const TCurvePoint &p : curve) points.push_back({p.X, p.Y, p.IsNull});
+  return points;
+}
+
+std::unique_ptr<LineSeries> LayerSeries(std::vector<ChartPoint> points, const QString &title, const QColor &colour,
+                                        int width, bool shown) {
+  auto series = std::make_unique<LineSeries>();
+  series->setPoints(std::move(points));
+  series->setColor(colour);
+  series->setWidth(width);
+  series->setTitle(title);
+  series->setShown(shown);
+  return series;
+}
+
+// Adds at the end, then one place towards the front, so the last series stays last.
+void InsertBeforeLast(Chart &chart, std::unique_ptr<LineSeries> series) {
+  chart.addSeries(std::move(series));
+  chart.moveSeriesTowardsFront(chart.seriesCount() - 1);
+}
+
+}  // namespace
+
+QString ShownExpression(const std::string &expression) {
+  if (expression.size() <= kShownExpressionLength) return QString::fromStdString(Cp1251ToUtf8(expression));
+  return QString::fromStdString(Cp1251ToUtf8(expression.substr(0, kShownExpressionLength))) + QChar(0x2026);
+}
+
+std::pair<double, double> ChartRange(long double first, long double second) {
+  const double low = static_cast<double>(std::clamp(std::min(first, second), -kLargestEnd, kLargestEnd));
+  const double high = static_cast<double>(std::clamp(std::max(first, second), -kLargestEnd, kLargestEnd));
+  const double middle = low / 2 + high / 2;
+  if (high - low >= std::max(1e-270, std::fabs(middle) * 1e-12)) return {low, high};
+  const double half = std::max(1.0, std::fabs(middle) * 1e-9);
+  return {middle - half, middle + half};
+}
+
+TProjectLayers::TProjectLayers(TProject &project, Chart &plot, Chart &navigator, QObject *parent)
+    : QObject(parent), project_(project), plot_(plot), navigator_(navigator) {}
+
+bool TProjectLayers::HasPlaceholder() const {
+  const int count = plot_.seriesCount();
+  return count > project_.GraphCount() && plot_.series(count - 1)->title() == kPlaceholderTitle;
+}
+
+void TProjectLayers::Start(const TBounds &bounds) {
+  project_.SetBounds(bounds);
+  SetAxes(plot_, bounds);
+  SetAxes(navigator_, bounds);
+  ScaleForm->Frame()->setShown(true);
+  UpdateNavigator();
+  ZoomForm->PrepareForBounds(bounds.MinX, bounds.MaxX, bounds.MinY, bounds.MaxY);
+  if (!HasPlaceholder()) {
+    auto placeholder = std::make_unique<LineSeries>();
+    placeholder->setTitle(kPlaceholderTitle);
+    placeholder->setColor(plot_.legendColor());
+    plot_.addSeries(std::move(placeholder));
+  }
+  ScaleForm->ZoomButton->setEnabled(true);
+  plot_.setZoomEnabled(true);
+}
+
+void TProjectLayers::Clear() {
+  project_.Clear();
+  styles_.clear();
+  plot_.undoZoom();
+  plot_.removeAllSeries();
+  SetAxes(plot_, project_.Bounds());
+  plot_.setZoomEnabled(false);
+  navigator_.undoZoom();
+  navigator_.exchangeSeries(0, navigator_.seriesCount() - 1);
+  while (navigator_.seriesCount() > 1) navigator_.removeSeries(navigator_.seriesCount() - 1);
+  SetAxes(navigator_, project_.Bounds());
+  ScaleForm->ZoomButton->setEnabled(false);
+  ScaleForm->Frame()->setShown(false);
+  emit Cleared();
+}
+
+void TProjectLayers::Add(TGraph graph, const TLayerStyle &style) {
+  const int index = project_.AddGraph(std::move(graph));
+  styles_.push_back(style);
+  AddSeries(index);
+  emit Added(index);
+}
+
+// Both charts' series of one layer share the same clipped curve.
+void TProjectLayers::AddSeries(int index) {
+  const TGraph &graph = project_.Graph(index);
+  const QString title = ShownExpression(graph.Expression);
+  const QColor colour = SeriesColor(styles_[index].Color);
+  std::vector<ChartPoint> points = CurvePoints(project_, index);
+  InsertBeforeLast(plot_, LayerSeries(points, title, colour, styles_[index].Width, graph.Visible));
+  InsertBeforeLast(navigator_, LayerSeries(std::move(points), title, colour, 1, graph.Visible));
+}
+
+void TProjectLayers::Remove(int index) {
+  project_.RemoveGraph(index);
+  styles_.erase(styles_.begin() + index);
+  plot_.removeSeries(index);
+  navigator_.removeSeries(index);
+  emit Removed(index);
+}
+
+void TProjectLayers::MoveTowardsFront(int index) {
+  if (index <= 0 || index >= project_.GraphCount()) return;
+  project_.SwapGraphs(index, index - 1);
+  std::swap(styles_[index], styles_[index - 1]);
+  plot_.moveSeriesTowardsFront(index);
+  navigator_.moveSeriesTowardsFront(index);
+  emit Exchanged(index - 1, index);
+}
+
+void TProjectLayers::SetVisible(int index, bool visible) {
+  project_.SetVisible(index, visible);
+  plot_.series(index)->setShown(visible);
+  navigator_.series(index)->setShown(visible);
+  emit VisibilityChanged(index);
+}
+
+void TProjectLayers::Restyle(int index, const TLayerStyle &style) {
+  project_.Graph(index);  // refuses a wrong index before anything changes
+  styles_[index] = style;
+  const QColor colour = SeriesColor(style.Color);
+  plot_.series(index)->setColor(colour);
+  plot_.series(index)->setWidth(style.Width);
+  navigator_.series(index)->setColor(colour);
+}
+
+const TLayerStyle &TProjectLayers::Style(int index) const {
+  project_.Graph(index);
+  return styles_[index];
+}
+
+void TProjectLayers::ShowOnly(const std::vector<bool> &ticked) {
+  for (int i = 0; i < project_.GraphCount(); ++i)
+    plot_.series(i)->setShown(i < static_cast<int>(ticked.size()) && ticked[i]);
+}
+
+void TProjectLayers::ShowAsLayers() {
+  for (int i = 0; i < project_.GraphCount(); ++i) plot_.series(i)->setShown(project_.Graph(i).Visible);
+}

@@ -68,7 +68,7 @@ void SetCell(QTableWidget *grid, int column, int row, const QString &text, bool 
 }
 
 // The library's strings are 8-bit text in the program's code page.
-QString LibraryText(const char *text) { return QString::fromStdString(Cp1251ToUtf8(text ? text : "")); }
+QString LibraryText(const std::string &text) { return QString::fromStdString(Cp1251ToUtf8(text)); }
 
 }  // namespace
 
@@ -148,9 +148,9 @@ void TAboutForm::FillVersions() {
   const QString heading[] = {QStringLiteral("Компонент"), QStringLiteral("Версия"), QStringLiteral("Дата")};
   const QString program[] = {QString::fromLatin1(ProgramName), QString::fromLatin1(ProgramVersion),
                              QString::fromLatin1(ProgramDate)};
-  const char *name = nullptr, *version = nullptr, *date = nullptr, *maker = nullptr;
-  information_(&name, &version, &date, &maker);
-  const QString library[] = {LibraryText(name), LibraryText(version), LibraryText(date)};
+  const TLibraryInformation information = information_();
+  const QString library[] = {LibraryText(information.Name), LibraryText(information.Version),
+                             LibraryText(information.Date)};
   for (int column = 0; column < 3; ++column) {
     SetCell(VersionSG, column, 0, heading[column], true);
     SetCell(VersionSG, column, 1, program[column]);

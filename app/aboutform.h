@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "zeval.h"
+#include "expression.h"
 
 class QFrame;
 class QLabel;
@@ -16,11 +16,11 @@ class TAboutForm : public QDialog {
   Q_OBJECT
 
  public:
-  // Where the library's name, version, date and maker come from: the library's
-  // own export, or a stand-in.
-  using TInformationSource = void (*)(const char **name, const char **version, const char **date, const char **maker);
+  // Where the library's name, version and date come from: the library itself,
+  // or a stand-in.
+  using TInformationSource = TLibraryInformation (*)();
 
-  explicit TAboutForm(QWidget *parent = nullptr, TInformationSource information = &FillInformation);
+  explicit TAboutForm(QWidget *parent = nullptr, TInformationSource information = &LibraryInformation);
 
   QFrame *Bevel1;
   QLabel *LogoI;

@@ -3,10 +3,16 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLibraryInfo>
+#include <cstdlib>
 #include <exception>
 
 #include "errorbox.h"
 #include "programversion.h"
+
+bool DisplayAvailable() {
+  return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
+         std::getenv("QT_QPA_PLATFORM") != nullptr;
+}
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
   setApplicationVersion(QString::fromLatin1(ProgramVersion));

@@ -1,24 +1,29 @@
 #include "batch.h"
 
-#include <QCoreApplication>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <exception>
 
+#include "application.h"
 #include "chart.h"
 #include "fieldform.h"
+#include "filenames.h"
+#include "files.h"
+#include "graphsampler.h"
 #include "output.h"
 #include "project.h"
 #include "projectio.h"
+#include "projectreader.h"
 #include "startup.h"
+#include "valuestable.h"
 
 namespace {
 
 constexpr const char *kOptions[] = {"--values", "--picture", "--save-project", "--size"};
 
-bool IsOption(const QString &argument) {
+bool IsOption(const std::string &argument) {
   for (const char *option : kOptions)
-    if (argument == QLatin1String(option)) return true;
+    if (argument == option) return true;
   return false;
 }
 
@@ -31,72 +36,94 @@ std::optional<QSize> ParseSize(const QString &text) {
   return QSize(width, height);
 }
 
-std::vector<bool> VisibleLayers() {
-  std::vector<bool> visible;
-  for (const TGraph &graph : Project.Graphs()) visible.push_back(graph.Visible);
-  return visible;
+bool SetOption(TBatchRequest &request, const std::string &option, const std::string &value, QString &error) {
+  if (option == "--values") {
+    request.values = value;
+  } else if (option == "--picture") {
+    request.picture = value;
+  } else if (option == "--save-project") {
+    request.savedProject = value;
+  } else if (const auto size = ParseSize(QString::fromLocal8Bit(value))) {
+    request.size = *size;
+  } else {
+    error =
+        QStringLiteral("размер \"%1\" не имеет вида ШИРИНАxВЫСОТА (от 16 до 20000)").arg(QString::fromLocal8Bit(value));
+    return false;
+  }
+  return true;
 }
 
-void WriteOutputs(const TBatchRequest &request) {
-  OpenProject(request.project);
-  if (!request.values.isEmpty()) WriteValuesFile(request.values, std::vector<bool>(Project.GraphCount(), true));
-  if (!request.picture.isEmpty()) {
-    FieldForm->FC->resize(request.size);
-    WritePictureFile(request.picture, VisibleLayers());
+// The picture is the plot window's chart at the size asked for, unzoomed.
+void WritePicture(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read, int &argc,
+                  char **argv) {
+  if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  TApplication application(argc, argv);
+  CreateWindows();
+  struct Destroy {
+    ~Destroy() { DestroyWindows(); }
+  } destroy;
+  ShowProjectContents(contents, read);
+  FieldForm->FC->resize(request.size);
+  std::vector<bool> visible;
+  for (const TGraph &graph : Project.Graphs()) visible.push_back(graph.Visible);
+  WritePictureFile(request.picture, visible);
+}
+
+void WriteOutputs(const TBatchRequest &request, int &argc, char **argv) {
+  TProjectContents contents;
+  const TProjectRead read = ReadProjectContents(ReadFileBytes(WithExtension(request.project, ".lpp")), contents);
+  if (!read.Error.empty()) throw TProjectFileError(read.Error);
+  if (!request.values.empty()) {
+    std::vector<TGraph> graphs = SampleLayers(contents);
+    std::vector<const TGraph *> all;
+    for (const TGraph &graph : graphs) all.push_back(&graph);
+    SaveFileBytes(WithExtension(request.values, ".txt"), ValuesTableText(all));
   }
-  if (!request.savedProject.isEmpty()) SaveProject(request.savedProject);
+  if (!request.picture.empty()) WritePicture(request, contents, read, argc, argv);
+  if (!request.savedProject.empty())
+    SaveFileBytes(WithExtension(request.savedProject, ".lpp"), ProjectContentsBytes(contents));
 }
 
 }  // namespace
 
 bool IsBatchCommandLine(int argc, char **argv) {
   for (int i = 1; i < argc; ++i) {
-    const QString argument = QString::fromLocal8Bit(argv[i]);
+    const std::string argument = argv[i];
     // Any "--" argument, known or not, so that a mistyped option gets the usage
     // instead of windows trying to open it as a project.
-    if (argument.startsWith(QLatin1String("--")) || argument == QLatin1String("-h")) return true;
+    if (argument.starts_with("--") || argument == "-h") return true;
   }
   return false;
 }
 
-std::optional<TBatchRequest> ParseBatchArguments(const QStringList &arguments, QString &error) {
+std::optional<TBatchRequest> ParseBatchArguments(const std::vector<std::string> &arguments, QString &error) {
   TBatchRequest request;
-  for (int i = 1; i < arguments.size(); ++i) {
-    const QString &argument = arguments[i];
-    if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string &argument = arguments[i];
+    if (argument == "--help" || argument == "-h") {
       request.help = true;
       return request;
     }
     if (IsOption(argument)) {
       if (i + 1 >= arguments.size()) {
-        error = QStringLiteral("после %1 нужно значение").arg(argument);
+        error = QStringLiteral("после %1 нужно значение").arg(QString::fromStdString(argument));
         return std::nullopt;
       }
-      const QString value = arguments[++i];
-      if (argument == QLatin1String("--values"))
-        request.values = value;
-      else if (argument == QLatin1String("--picture"))
-        request.picture = value;
-      else if (argument == QLatin1String("--save-project"))
-        request.savedProject = value;
-      else if (const auto size = ParseSize(value))
-        request.size = *size;
-      else {
-        error = QStringLiteral("размер \"%1\" не имеет вида ШИРИНАxВЫСОТА (от 16 до 20000)").arg(value);
-        return std::nullopt;
-      }
-    } else if (argument.startsWith(QLatin1String("--"))) {
-      error = QStringLiteral("неизвестный параметр %1").arg(argument);
+      if (!SetOption(request, argument, arguments[++i], error)) return std::nullopt;
+    } else if (argument.starts_with("--")) {
+      error = QStringLiteral("неизвестный параметр %1").arg(QString::fromLocal8Bit(argument));
       return std::nullopt;
-    } else if (request.project.isEmpty()) {
+    } else if (request.project.empty()) {
       request.project = argument;
     } else {
-      error = QStringLiteral("лишний аргумент %1").arg(argument);
+      error = QStringLiteral("лишний аргумент %1").arg(QString::fromLocal8Bit(argument));
       return std::nullopt;
     }
   }
-  if (request.project.isEmpty()) error = QStringLiteral("не указан файл проекта");
-  if (!error.isEmpty()) return std::nullopt;
+  if (request.project.empty()) {
+    error = QStringLiteral("не указан файл проекта");
+    return std::nullopt;
+  }
   return request;
 }
 
@@ -115,15 +142,12 @@ QString BatchUsage() {
       "  --help               этот список\n");
 }
 
-int RunBatch(const TBatchRequest &request) {
-  CreateWindows();
-  int status = 0;
+int RunBatch(const TBatchRequest &request, int &argc, char **argv) {
   try {
-    WriteOutputs(request);
+    WriteOutputs(request, argc, argv);
   } catch (const std::exception &error) {
     std::fprintf(stderr, "lumoplot: %s\n", error.what());
-    status = 1;
+    return EXIT_FAILURE;
   }
-  DestroyWindows();
-  return status;
+  return EXIT_SUCCESS;
 }

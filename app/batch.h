@@ -2,25 +2,28 @@
 
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <optional>
+#include <string>
+#include <vector>
 
 // Output without windows: load a project as the open command does, write
-// what was asked for, and exit.
+// what was asked for, and exit. File names are kept as the bytes given.
 struct TBatchRequest {
-  QString project;
-  QString values;
-  QString picture;
-  QString savedProject;
+  std::string project;
+  std::string values;
+  std::string picture;
+  std::string savedProject;
   QSize size{800, 600};
   bool help = false;
 };
 
 // Whether the arguments ask for batch output (or for the option list).
 bool IsBatchCommandLine(int argc, char **argv);
-// Reads the options; nothing, with the error's text, when they are malformed.
-std::optional<TBatchRequest> ParseBatchArguments(const QStringList &arguments, QString &error);
+// Reads the options (the program's name first); nothing, with the error's
+// text, when they are malformed.
+std::optional<TBatchRequest> ParseBatchArguments(const std::vector<std::string> &arguments, QString &error);
 QString BatchUsage();
-// Runs the request with the windows created but not shown; 0, or 1 after
-// writing the error to stderr.
-int RunBatch(const TBatchRequest &request);
+// Runs the request; 0, or 1 after writing the error to stderr. The project and
+// the values go through the model alone; only a picture needs the windows,
+// created then (not shown) with the application object that argc and argv make.
+int RunBatch(const TBatchRequest &request, int &argc, char **argv);

@@ -13,11 +13,6 @@
 
 namespace {
 
-bool DisplayAvailable() {
-  return std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr ||
-         std::getenv("QT_QPA_PLATFORM") != nullptr;
-}
-
 void ShowTitleForm() {
   TitleForm = new TTitleForm;
   TitleForm->ShowAtOnce();
@@ -29,12 +24,9 @@ void DestroyTitleForm() {
   TitleForm = nullptr;
 }
 
-// Batch output needs no display: it draws offscreen.
-int RunBatchCommandLine(int argc, char *argv[]) {
-  if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  TApplication application(argc, argv);
+int RunBatchCommandLine(int &argc, char *argv[]) {
   QString error;
-  const auto request = ParseBatchArguments(QCoreApplication::arguments(), error);
+  const auto request = ParseBatchArguments(std::vector<std::string>(argv, argv + argc), error);
   if (!request) {
     std::fprintf(stderr, "lumoplot: %s\n%s", qPrintable(error), qPrintable(BatchUsage()));
     return EXIT_FAILURE;
@@ -43,16 +35,15 @@ int RunBatchCommandLine(int argc, char *argv[]) {
     std::fputs(qPrintable(BatchUsage()), stdout);
     return EXIT_SUCCESS;
   }
-  return RunBatch(*request);
+  return RunBatch(*request, argc, argv);
 }
 
 // A project named on the command line opens as the open command would open
-// it; its errors show in the general error box.
-void OpenProjectFromCommandLine() {
-  const QStringList arguments = QCoreApplication::arguments();
-  if (arguments.size() < 2) return;
+// it, by the very bytes of its name; its errors show in the general error box.
+void OpenProjectFromCommandLine(const char *name) {
+  if (name == nullptr) return;
   try {
-    OpenProject(arguments[1]);
+    OpenProject(name);
   } catch (const std::exception &error) {
     ShowErrorBox(QString::fromUtf8(error.what()));
   }
@@ -77,7 +68,7 @@ int main(int argc, char *argv[]) {
   ShowWindows();
   DestroyTitleForm();
   MainForm->ShowMaximised();
-  OpenProjectFromCommandLine();
+  OpenProjectFromCommandLine(argc > 1 ? argv[1] : nullptr);
   const int exitCode = application.exec();
   DestroyWindows();
   return exitCode;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -19,6 +20,7 @@
 #include "optionsform.h"
 #include "output.h"
 #include "projectio.h"
+#include "projectlayers.h"
 #include "selfuncform.h"
 #include "themeicon.h"
 #include "toolwindow.h"
@@ -260,23 +262,23 @@ void TMainForm::FormShow() {
 
 // Commands whose work comes with later windows say so instead of doing nothing.
 void TMainForm::OpenButtonClick() {
-  if (const auto file = ChooseFile(*ProjectOD)) OpenProject(*file);
+  if (const auto file = ChooseFile(*ProjectOD)) OpenProject(QFile::encodeName(*file).toStdString());
 }
 
 void TMainForm::SaveButtonClick() {
-  if (const auto file = ChooseFile(*ProjectSD)) SaveProject(*file);
+  if (const auto file = ChooseFile(*ProjectSD)) SaveProject(QFile::encodeName(*file).toStdString());
 }
 
 void TMainForm::SavePButtonClick() {
   const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"));
   if (!ticked) return;
-  if (const auto file = ChooseFile(*PictureSD)) WritePictureFile(*file, *ticked);
+  if (const auto file = ChooseFile(*PictureSD)) WritePictureFile(QFile::encodeName(*file).toStdString(), *ticked);
 }
 
 void TMainForm::SaveTButtonClick() {
   const auto ticked = ChooseLayers(QStringLiteral("Сохранение значений"));
   if (!ticked) return;
-  if (const auto file = ChooseFile(*TableSD)) WriteValuesFile(*file, *ticked);
+  if (const auto file = ChooseFile(*TableSD)) WriteValuesFile(QFile::encodeName(*file).toStdString(), *ticked);
 }
 
 void TMainForm::PrintPButtonClick() {
@@ -304,7 +306,7 @@ void TMainForm::NewButtonClick() {
                         QStringLiteral("Вы действительно хотите приступить к работе с новым проектом?"),
                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
-  ClearProject();
+  ProjectLayers->Clear();
 }
 
 void TMainForm::OptButtonClick() { ShowDisplayOptions(); }

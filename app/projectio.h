@@ -1,15 +1,26 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-// Saving and opening project files. Errors are thrown as exceptions whose
-// text the general error box shows.
+#include "projectfile.h"
 
-// Writes the project as the file name rule makes it; the old file stays whole
-// when writing fails.
-void SaveProject(const QString &chosenName);
+// Saving and opening project files. Names are the bytes the system knows the
+// file by; errors are thrown as exceptions whose text the general error box
+// shows.
+
+// The project as the windows hold it, as a file would carry it.
+TProjectContents LiveProjectContents();
+
+// Writes the project under the name the file name rule makes; the old file
+// stays whole when writing fails.
+void SaveProject(const std::string &chosenName);
 
 // Replaces the project with the file's: settings, bounds and layers, each
 // layer sampled anew. A file that cannot be read changes nothing; a value that
 // cannot be read ends the load there, keeping what was loaded before it.
-void OpenProject(const QString &chosenName);
+void OpenProject(const std::string &chosenName);
+
+// Replaces the project in the windows with what a read of a file got: the
+// settings lines it reached, the bounds once all four were read, and the whole
+// layers read, each sampled anew.
+void ShowProjectContents(const TProjectContents &contents, const TProjectRead &read);

@@ -13,6 +13,8 @@
 #include "mainform.h"
 #include "newform.h"
 #include "optionsform.h"
+#include "project.h"
+#include "projectlayers.h"
 #include "scaleform.h"
 #include "scaleoptform.h"
 #include "selfuncform.h"
@@ -40,6 +42,7 @@ void CreateWindows() {
   FieldForm = new TFieldForm;
   MainForm->AdoptPlotWindow(FieldForm);
   ScaleForm = new TScaleForm(MainForm);
+  ProjectLayers = new TProjectLayers(Project, *FieldForm->FC, *ScaleForm->SC, MainForm);
   LayersForm = new TLayersForm(MainForm);
   CalcForm = new TCalcForm(MainForm);
   MainForm->AttachPanels(ScaleForm, LayersForm, CalcForm);
@@ -73,6 +76,7 @@ void DestroyWindows() {
   Destroy(NewForm);
   Destroy(CalcForm);
   Destroy(LayersForm);
+  Destroy(ProjectLayers);
   Destroy(ScaleForm);
   Destroy(FieldForm);
   Destroy(MainForm);

@@ -443,6 +443,11 @@ void Chart::requestRedraw()
   mPlot->replot(QCustomPlot::rpQueuedReplot);
 }
 
+void Chart::redraw()
+{
+  requestRedraw();
+}
+
 void Chart::redrawNow()
 {
   mPlot->ensureLayout();

@@ -104,6 +104,8 @@ public:
   void setBeforeSeriesHook(BeforeSeriesHook hook);
 
   // Output.
+  // Redraws at the next turn of the event loop, as every change does.
+  void redraw();
   void redrawNow();
   QImage toImage() const;
   // Draws the chart, scaled keeping its proportions, centred in a target rectangle.

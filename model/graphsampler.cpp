@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "expression.h"
 #include "zeval.h"
 
 namespace {
@@ -17,11 +18,24 @@ int32_t LengthOf(const std::vector<T> &array) {
 void SampleGraph(TGraph &graph, const TBounds &bounds) {
   // Fresh arrays every time: the library never clears an error byte it is given.
   graph.ClearSamples();
-  if (graph.PointCount < 2) {
+  // Nothing the program would let a user type is longer; a longer text from a
+  // file is not worth the library's time.
+  if (graph.PointCount < 2 || graph.Expression.size() > kMaxExpressionLength) {
     graph.ErrorCode = kZevalBadSamplingArguments;
     return;
   }
   FillResultArray(graph.Expression.c_str(), graph.PointCount, bounds.MinX, bounds.MaxX, graph.XValues.data(),
                   LengthOf(graph.XValues), graph.YValues.data(), LengthOf(graph.YValues), graph.PointErrors.data(),
                   LengthOf(graph.PointErrors), &graph.ErrorCode, &graph.CalcTime);
+}
+
+std::vector<TGraph> SampleLayers(const TProjectContents &contents) {
+  std::vector<TGraph> graphs(contents.Layers.size());
+  for (std::size_t i = 0; i < graphs.size(); ++i) {
+    graphs[i].Expression = contents.Layers[i].Expression;
+    graphs[i].PointCount = contents.Layers[i].PointCount;
+    graphs[i].Visible = contents.Layers[i].Visible;
+    SampleGraph(graphs[i], contents.Bounds);
+  }
+  return graphs;
 }

@@ -1,13 +1,21 @@
 #ifndef LUMOPLOT_MODEL_GRAPHSAMPLER_H
 #define LUMOPLOT_MODEL_GRAPHSAMPLER_H
 
+#include <vector>
+
 #include "bounds.h"
 #include "graph.h"
+#include "projectfile.h"
 
 // Samples graph's expression at PointCount abscissas over [MinX, MaxX] through
 // Zeval into fresh zero-filled arrays; afterwards ErrorCode tells whether
-// samples were produced. A count below 2 is never handed to the library (only a
-// project file can carry one): the layer stays empty with kZevalBadSamplingArguments.
+// samples were produced. A count below 2 or an expression longer than
+// kMaxExpressionLength is never handed to the library (only a project file can
+// carry one): the layer stays empty with kZevalBadSamplingArguments.
 void SampleGraph(TGraph &graph, const TBounds &bounds);
+
+// The layers of a project file as records, each sampled over the file's
+// bounds, in file order.
+std::vector<TGraph> SampleLayers(const TProjectContents &contents);
 
 #endif

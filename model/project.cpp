@@ -33,6 +33,11 @@ int TProject::AddGraph(std::string expression, int32_t pointCount) {
   return GraphCount() - 1;
 }
 
+int TProject::AddGraph(TGraph graph) {
+  FGraphs.push_back(std::move(graph));
+  return GraphCount() - 1;
+}
+
 void TProject::RemoveGraph(int index) {
   FGraphs.erase(FGraphs.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index)));
 }

@@ -21,6 +21,8 @@ class TProject {
 
   // Appends a visible, not yet sampled layer; returns its index.
   int AddGraph(std::string expression, int32_t pointCount);
+  // Appends a layer as it stands, samples included; returns its index.
+  int AddGraph(TGraph graph);
   void RemoveGraph(int index);
   // Exchanges two whole records, samples included; moving a layer up or down.
   void SwapGraphs(int first, int second);

@@ -123,6 +123,24 @@ TColor TProjectReader::ReadColor() {
   const std::string line = ReadText();
   if (const auto color = ColorOfIdentifier(line)) return *color;
   int32_t value = 0;
-  if (!ParseProjectInteger(line, value)) throw TProjectFileError("'" + line + "' is not a valid integer value");
+  if (!ParseProjectInteger(line, value))
+    throw TProjectFileError("'" + QuotedLine(line) + "' is not a valid integer value");
   return static_cast<TColor>(value);
+}
+
+std::string QuotedLine(std::string_view line) {
+  constexpr std::size_t kShownLength = 256;
+  std::string quoted;
+  for (unsigned char c : line.substr(0, kShownLength)) {
+    if (c >= ' ' && c != 0x7F) {
+      quoted += static_cast<char>(c);
+      continue;
+    }
+    static const char kHex[] = "0123456789ABCDEF";
+    quoted += "\\x";
+    quoted += kHex[c >> 4];
+    quoted += kHex[c & 15];
+  }
+  if (line.size() > kShownLength) quoted += "...";
+  return quoted;
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "colortable.h"
 
@@ -37,6 +38,10 @@ class TProjectReader {
   std::string bytes_;
   std::size_t pos_ = 0;
 };
+
+// A line as an error text quotes it: control characters and NUL as \xNN,
+// and no more than its first 256 characters.
+std::string QuotedLine(std::string_view line);
 
 // Integer text: an optional sign, then decimal digits or hexadecimal digits
 // after "$", "x" or "0x"; false when the text is none of these or out of range.

@@ -1,13 +1,14 @@
 #include "addform.h"
 
-#include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "colorvalue.h"
 #include "dialogs.h"
 #include "expressionedit.h"
 #include "intspinedit.h"
+#include "projectfile.h"
 
 TAddForm *AddForm = nullptr;
 
@@ -31,7 +32,8 @@ TIntSpinEdit *Field(QWidget *parent, int minimum, int maximum, int value, QRect 
 }  // namespace
 
 TAddForm::TAddForm(QWidget *parent)
-    : TKeepOpenDialog(QStringLiteral("Новый"), QSize(193, 151), parent), AddCD(new QColorDialog(Qt::red, this)) {
+    : TKeepOpenDialog(QStringLiteral("Новый"), QSize(193, 151), parent),
+      AddCD(new TColorDialog(TLayerStyle().Color, this)) {
   (new QLabel(QStringLiteral("f(x) ="), this))->setGeometry(4, 8, 40, 17);
   FuncEdit = NewExpressionEdit(this);
   FuncEdit->setGeometry(46, 4, 143, 21);

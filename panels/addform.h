@@ -2,7 +2,7 @@
 
 #include "keepopendialog.h"
 
-class QColorDialog;
+class TColorDialog;
 class QLineEdit;
 class QPushButton;
 class TIntSpinEdit;
@@ -19,7 +19,7 @@ class TAddForm : public TKeepOpenDialog {
   TIntSpinEdit *CountSE;
   TIntSpinEdit *WidthSE;
   QPushButton *ColorButton;
-  QColorDialog *AddCD;
+  TColorDialog *AddCD;
   QPushButton *CancelButton;
   QPushButton *OkButton;
 

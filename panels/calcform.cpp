@@ -5,18 +5,15 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QToolButton>
-#include <optional>
-#include <string>
 
 #include "calcoptform.h"
 #include "calcresult.h"
-#include "cp1251.h"
 #include "dialogs.h"
+#include "expression.h"
 #include "expressionedit.h"
 #include "helpviewer.h"
 #include "intspinedit.h"
 #include "themeicon.h"
-#include "zeval.h"
 
 TCalcForm *CalcForm = nullptr;
 
@@ -26,7 +23,6 @@ constexpr int kHelpContext = 80;
 constexpr int kRunImage = 0;
 constexpr int kOptImage = 1;
 constexpr int kHelpImage = 2;
-// Code of a character the library would reject; Windows-1251 cannot hold it.
 constexpr std::uint8_t kFixedFormat = 2;
 constexpr std::uint8_t kExponentialFormat = 1;
 
@@ -93,16 +89,11 @@ QToolButton *TCalcForm::ToolButton(int image, const QString &hint, QPoint at) {
 void TCalcForm::RunButtonClick() { ResLabel->setText(Evaluate()); }
 
 QString TCalcForm::Evaluate() const {
-  if (IsTooLong(ExpEdit->text())) return TooLongText();
-  const std::optional<std::string> text = Utf8ToCp1251(ExpEdit->text().toStdString());
-  // The library would see only the part before an embedded NUL.
-  if (!text || text->find('\0') != std::string::npos) return ErrorText(kZevalBadCharacter);
-  unsigned char error = 0;
-  CheckExpression(text->c_str(), &error);
-  if (error != 0) return ErrorText(error);
+  const TExpressionCheck check = CheckTypedExpression(ExpEdit->text().toStdString());
+  if (check.TooLong) return TooLongText();
+  if (check.Code != 0) return ErrorText(check.Code);
   long double value = 0;
-  FillExtResult(text->c_str(), &value, &error);
-  if (error != 0) return ErrorText(error);
+  if (const unsigned char code = EvaluateConstant(check.Bytes, value)) return ErrorText(code);
   return CalcResultText(value, CalcFormat, CalcPrecision, CalcDigits, QLocale().decimalPoint());
 }
 
@@ -128,3 +119,13 @@ void TCalcForm::ApplyOptions() {
 }
 
 void TCalcForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }
+
+void TCalcForm::LoadSettings(const TCalcSettings &settings) {
+  CalcDigits = settings.Digits;
+  CalcOptForm->PrecSE->SetValue(CalcDigits);
+  CalcPrecision = settings.Precision;
+  CalcOptForm->DigitsSE->SetValue(CalcPrecision);
+  CalcFormat = settings.Format;
+  if (CalcFormat == kExponentialFormat || CalcFormat == kFixedFormat)
+    CalcOptForm->FormatRG->button(CalcFormat == kExponentialFormat ? 1 : 0)->setChecked(true);
+}

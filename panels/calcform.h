@@ -4,6 +4,7 @@
 #include <QList>
 #include <cstdint>
 
+#include "projectfile.h"
 #include "toolwindow.h"
 
 class QLabel;
@@ -36,6 +37,11 @@ class TCalcForm : public TToolWindow {
   void RunButtonClick();
   void OptButtonClick();
   void HelpButtonClick();
+
+  TCalcSettings Settings() const { return {CalcDigits, CalcPrecision, CalcFormat}; }
+  // The settings from a project file, into the options dialog's controls too:
+  // a format other than 1 or 2 leaves its choice alone.
+  void LoadSettings(const TCalcSettings &settings);
 
  private:
   void CreateImageList();

@@ -4,12 +4,13 @@
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "addform.h"
 #include "chart.h"
-#include "cp1251.h"
+#include "colorvalue.h"
 #include "dialogs.h"
 #include "themeicon.h"
 #include "fieldform.h"
@@ -19,8 +20,9 @@
 #include "newform.h"
 #include "project.h"
 #include "expressionedit.h"
-#include "projectcharts.h"
-#include "zeval.h"
+#include "projectlayers.h"
+#include "expression.h"
+#include "graphsampler.h"
 
 TLayersForm *LayersForm = nullptr;
 
@@ -40,22 +42,13 @@ class TWaitCursor {
   TWaitCursor &operator=(const TWaitCursor &) = delete;
 };
 
-// The library reads a NUL-terminated text: an embedded NUL would hide the rest
-// of what the user typed, so it counts as a character it cannot take.
-unsigned char CheckedBytes(const QString &expression, std::string &bytes) {
-  const auto converted = Utf8ToCp1251(expression.toStdString());
-  if (!converted || converted->find('\0') != std::string::npos) return kZevalBadCharacter;
-  bytes = *converted;
-  unsigned char code = 0;
-  CheckExpression(bytes.c_str(), &code);
-  return code;
-}
+QString ErrorText(unsigned char code) { return QStringLiteral("Ошибка: %1").arg(code); }
 
 }  // namespace
 
 QString LayerEntryText(int index) {
   const TGraph &graph = Project.Graph(index);
-  return (graph.Visible ? kShown : kHidden) + QLatin1Char(' ') + ShownExpression(index);
+  return (graph.Visible ? kShown : kHidden) + QLatin1Char(' ') + ShownExpression(graph.Expression);
 }
 
 TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Слои")) {
@@ -90,8 +83,33 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   connect(DownButton, &QToolButton::clicked, this, &TLayersForm::DownButtonClick);
   connect(DelButton, &QToolButton::clicked, this, &TLayersForm::DelButtonClick);
   connect(HelpButton, &QToolButton::clicked, this, &TLayersForm::HelpButtonClick);
+  FollowLayers();
   Project.Clear();
   UpdateButtons();
+}
+
+// The list changes only as the layers do, so entry i always shows layer i.
+void TLayersForm::FollowLayers() {
+  connect(ProjectLayers, &TProjectLayers::Added, this,
+          [this](int index) { LayersLB->insertItem(index, LayerEntryText(index)); });
+  connect(ProjectLayers, &TProjectLayers::Removed, this, [this](int index) {
+    {
+      // Taking the item moves the selection to a row the project no longer has.
+      const QSignalBlocker blocker(LayersLB);
+      delete LayersLB->takeItem(index);
+    }
+    LayersLB->clearSelection();
+    UpdateButtons();
+  });
+  connect(ProjectLayers, &TProjectLayers::Exchanged, this, &TLayersForm::ExchangeEntries);
+  connect(ProjectLayers, &TProjectLayers::VisibilityChanged, this, [this](int index) {
+    QListWidgetItem *item = LayersLB->item(index);
+    item->setText((Project.Graph(index).Visible ? kShown : kHidden) + item->text().mid(3));
+  });
+  connect(ProjectLayers, &TProjectLayers::Cleared, this, [this] {
+    LayersLB->clear();
+    UpdateButtons();
+  });
 }
 
 int TLayersForm::Selected() const {
@@ -111,70 +129,55 @@ void TLayersForm::UpdateButtons() {
   VisButton->setChecked(selected >= 0 && Project.Graph(selected).Visible);
 }
 
-void TLayersForm::ShowExpressionError(unsigned char code) {
-  Dialogs().Message(this, QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Ошибка: %1").arg(code),
-                    QMessageBox::Ok, kErrorHelpContext);
-}
-
 bool TLayersForm::EstablishBounds() {
   if (Dialogs().Exec(*NewForm) != QDialog::Accepted) return false;
-  Project.SetBounds(
+  ProjectLayers->Start(
       {static_cast<long double>(NewForm->MinXSE->Value()), static_cast<long double>(NewForm->MaxXSE->Value()),
        static_cast<long double>(NewForm->MinYSE->Value()), static_cast<long double>(NewForm->MaxYSE->Value())});
-  StartProjectCharts();
   return true;
 }
 
 void TLayersForm::NewButtonClick() {
   if (!Project.HasBounds() && !EstablishBounds()) return;
   if (Dialogs().Exec(*AddForm) != QDialog::Accepted) return;
-  if (IsTooLong(AddForm->FuncEdit->text())) {
-    Dialogs().Message(this, QMessageBox::Critical, QStringLiteral("Error"), TooLongText(), QMessageBox::Ok,
-                      kErrorHelpContext);
-    return;
-  }
-  unsigned char code = 0;
-  if (!AddLayer(AddForm->FuncEdit->text(), AddForm->CountSE->Value(), AddForm->AddCD->currentColor(),
-                AddForm->WidthSE->Value(), code))
-    ShowExpressionError(code);
+  QString error;
+  if (!AddLayer(AddForm->FuncEdit->text(), AddForm->CountSE->Value(),
+                {AddForm->AddCD->Value(), AddForm->WidthSE->Value()}, error))
+    Dialogs().Message(this, QMessageBox::Critical, QStringLiteral("Error"), error, QMessageBox::Ok, kErrorHelpContext);
 }
 
-bool TLayersForm::AddLayer(const QString &expression, int32_t pointCount, const QColor &colour, int width,
-                           unsigned char &code) {
-  std::string bytes;
-  if ((code = CheckedBytes(expression, bytes)) != 0) return false;
-  TWaitCursor wait;
-  const int index = Project.AddGraph(bytes, pointCount);
-  Project.ComputeGraph(index);
-  if ((code = Project.Graph(index).ErrorCode) != 0) {
-    Project.RemoveGraph(index);
+bool TLayersForm::AddLayer(const QString &expression, int32_t pointCount, const TLayerStyle &style, QString &error) {
+  const TExpressionCheck check = CheckTypedExpression(expression.toStdString());
+  if (check.TooLong || check.Code != 0) {
+    error = check.TooLong ? TooLongText() : ErrorText(check.Code);
     return false;
   }
-  AppendEntry(index);
-  AddLayerSeries(index, colour, width);
+  TWaitCursor wait;
+  TGraph graph;
+  graph.Expression = check.Bytes;
+  graph.PointCount = pointCount;
+  SampleGraph(graph, Project.Bounds());
+  if (graph.ErrorCode != 0) {
+    error = ErrorText(graph.ErrorCode);
+    return false;
+  }
+  ProjectLayers->Add(std::move(graph), style);
   return true;
 }
 
-void TLayersForm::AppendEntry(int index) { LayersLB->addItem(LayerEntryText(index)); }
-
 void TLayersForm::VisButtonClick() {
   const int i = Selected();
-  if (i < 0) return;
-  const bool shown = VisButton->isChecked();
-  Project.SetVisible(i, shown);
-  QListWidgetItem *item = LayersLB->item(i);
-  item->setText((shown ? kShown : kHidden) + item->text().mid(3));
-  ShowLayerSeries(i, shown);
+  if (i >= 0) ProjectLayers->SetVisible(i, VisButton->isChecked());
 }
 
 void TLayersForm::OptButtonClick() {
   const int i = Selected();
   if (i < 0) return;
-  const Series &series = *FieldForm->FC->series(i);
-  LayersOptForm->OptCD->setCurrentColor(series.color());
-  LayersOptForm->WidthSE->SetValue(series.width());
+  const TLayerStyle &style = ProjectLayers->Style(i);
+  LayersOptForm->OptCD->SetValue(style.Color);
+  LayersOptForm->WidthSE->SetValue(style.Width);
   if (Dialogs().Exec(*LayersOptForm) != QDialog::Accepted) return;
-  StyleLayerSeries(i, LayersOptForm->OptCD->currentColor(), LayersOptForm->WidthSE->Value());
+  ProjectLayers->Restyle(i, {LayersOptForm->OptCD->Value(), LayersOptForm->WidthSE->Value()});
 }
 
 void TLayersForm::ExchangeEntries(int first, int second) {
@@ -187,54 +190,20 @@ void TLayersForm::ExchangeEntries(int first, int second) {
 void TLayersForm::UpButtonClick() {
   const int i = Selected();
   if (i <= 0) return;
-  ExchangeEntries(i, i - 1);
-  Project.SwapGraphs(i, i - 1);
-  MoveLayerSeriesTowardsFront(i);
+  ProjectLayers->MoveTowardsFront(i);
   Select(i - 1);
 }
 
 void TLayersForm::DownButtonClick() {
   const int i = Selected();
   if (i < 0 || i >= LayersLB->count() - 1) return;
-  ExchangeEntries(i, i + 1);
-  Project.SwapGraphs(i, i + 1);
-  MoveLayerSeriesTowardsFront(i + 1);
+  ProjectLayers->MoveTowardsFront(i + 1);
   Select(i + 1);
 }
 
 void TLayersForm::DelButtonClick() {
   const int i = Selected();
-  if (i < 0) return;
-  LayersLB->clearSelection();
-  delete LayersLB->takeItem(i);
-  Project.RemoveGraph(i);
-  RemoveLayerSeries(i);
-  LayersLB->clearSelection();
-  UpdateButtons();
+  if (i >= 0) ProjectLayers->Remove(i);
 }
 
 void TLayersForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }
-
-void TLayersForm::ClearList() {
-  LayersLB->clear();
-  UpdateButtons();
-}
-
-bool TLayersForm::MatchesProject(QString *why) const {
-  if (LayersLB->count() != Project.GraphCount()) {
-    if (why) *why = QStringLiteral("list count");
-    return false;
-  }
-  for (int i = 0; i < LayersLB->count(); ++i)
-    if (LayersLB->item(i)->text() != LayerEntryText(i)) {
-      if (why) *why = QStringLiteral("entry %1").arg(i);
-      return false;
-    }
-  return ChartsMatchProject(why);
-}
-
-void ClearProject() {
-  Project.Clear();
-  LayersForm->ClearList();
-  ClearProjectCharts();
-}

@@ -1,16 +1,18 @@
 #include "layersoptform.h"
 
-#include <QColorDialog>
 #include <QLabel>
 #include <QPushButton>
 
+#include "colorvalue.h"
 #include "dialogs.h"
 #include "intspinedit.h"
+#include "projectfile.h"
 
 TLayersOptForm *LayersOptForm = nullptr;
 
 TLayersOptForm::TLayersOptForm(QWidget *parent)
-    : TKeepOpenDialog(QStringLiteral("Настройки"), QSize(139, 94), parent), OptCD(new QColorDialog(Qt::red, this)) {
+    : TKeepOpenDialog(QStringLiteral("Настройки"), QSize(139, 94), parent),
+      OptCD(new TColorDialog(TLayerStyle().Color, this)) {
   (new QLabel(QStringLiteral("Толщина"), this))->setGeometry(4, 8, 60, 17);
   WidthSE = new TIntSpinEdit(this);
   WidthSE->SetRange(1, 4);

@@ -2,7 +2,7 @@
 
 #include "keepopendialog.h"
 
-class QColorDialog;
+class TColorDialog;
 class QPushButton;
 class TIntSpinEdit;
 
@@ -15,7 +15,7 @@ class TLayersOptForm : public TKeepOpenDialog {
 
   TIntSpinEdit *WidthSE;
   QPushButton *ColorButton;
-  QColorDialog *OptCD;
+  TColorDialog *OptCD;
   QPushButton *OkButton;
   QPushButton *CancelButton;
 

@@ -9,6 +9,7 @@
 
 #include "axiscopypainter.h"
 #include "chart.h"
+#include "colorvalue.h"
 #include "project.h"
 #include "scaleform.h"
 
@@ -83,7 +84,28 @@ TFieldForm::TFieldForm(QWidget *parent)
   connect(FC, &Chart::mouseMoved, this, &TFieldForm::FCMouseMove);
   connect(FC, &Chart::zoomed, this, &TFieldForm::FCZoom);
   connect(FC, &Chart::redrawn, this, &TFieldForm::FCAfterDraw);
-  DrawSecondAxes = true;
+  SetDrawSecondAxes(true);
+}
+
+void TFieldForm::SetDrawSecondAxes(bool draw) {
+  display_.DrawSecondAxes = draw;
+  FC->redraw();
+}
+
+// Tick marks take the axis colour from the first time settings are applied on.
+void TFieldForm::SetDisplaySettings(const TDisplaySettings &settings) {
+  display_ = settings;
+  const QColor axis = ToQColor(settings.AxisColor, Qt::black);
+  for (ChartAxis a : {ChartAxis::Left, ChartAxis::Bottom}) {
+    FC->setGridShown(a, settings.GridShown);
+    FC->setAxisLineColor(a, axis);
+    FC->setTickColor(a, axis);
+    FC->setMinorTickColor(a, axis);
+    FC->setGridColor(a, ToQColor(settings.GridColor, kGrey));
+    FC->setLabelColor(a, ToQColor(settings.LabelColor, Qt::black));
+  }
+  FC->setBackgroundColors(ToQColor(settings.BackBottomColor, Qt::white), ToQColor(settings.BackTopColor, Qt::white));
+  SetDrawSecondAxes(settings.DrawSecondAxes);
 }
 
 QString TFieldForm::StatusText() const { return coordText_->text(); }
@@ -125,7 +147,7 @@ void TFieldForm::FCZoom() {
 }
 
 void TFieldForm::FCBeforeDrawSeries(AxisCopyPainter &painter) {
-  if (!DrawSecondAxes || FC->seriesCount() == 0) return;
+  if (!DrawSecondAxes() || FC->seriesCount() == 0) return;
   if (Within(0, FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom)))
     painter.drawCopy(ChartAxis::Left, FC->valueToPixel(ChartAxis::Bottom, 0));
   if (Within(0, FC->minimum(ChartAxis::Left), FC->maximum(ChartAxis::Left)))

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "chartaxis.h"
+#include "projectfile.h"
 
 class Chart;
 class QLabel;
@@ -22,8 +23,14 @@ class TFieldForm : public QWidget {
 
   QString StatusText() const;
 
-  // Axis copies through the origin; a display setting.
-  bool DrawSecondAxes = true;
+  // The look of the plot as last applied, exactly as given: the chart draws its
+  // colours, a system colour as the desktop's palette has it.
+  const TDisplaySettings &DisplaySettings() const { return display_; }
+  void SetDisplaySettings(const TDisplaySettings &settings);
+
+  // Axis copies through the origin; a display setting. Setting it redraws.
+  bool DrawSecondAxes() const { return display_.DrawSecondAxes; }
+  void SetDrawSecondAxes(bool draw);
 
   // The status text for the pointer at a pixel of the chart.
   QString CursorText(QPoint pixel) const;
@@ -39,6 +46,7 @@ class TFieldForm : public QWidget {
   void FCAfterDraw();
 
   QLabel *coordText_;
+  TDisplaySettings display_;
 };
 
 extern TFieldForm *FieldForm;

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "chart.h"
+#include "colorvalue.h"
 #include "dialogs.h"
 #include "fieldform.h"
 #include "scaleform.h"
@@ -32,11 +33,11 @@ QCheckBox *CheckBox(QWidget *parent, const QString &caption, QRect geometry) {
 
 TOptionsForm::TOptionsForm(QWidget *parent)
     : QDialog(parent),
-      AxisCD(new QColorDialog(Qt::black, this)),
-      GridCD(new QColorDialog(QColor(0x80, 0x80, 0x80), this)),
-      LabelsCD(new QColorDialog(Qt::black, this)),
-      Back1CD(new QColorDialog(Qt::white, this)),
-      BacK2CD(new QColorDialog(Qt::white, this)) {
+      AxisCD(new TColorDialog(TDisplaySettings().AxisColor, this)),
+      GridCD(new TColorDialog(TDisplaySettings().GridColor, this)),
+      LabelsCD(new TColorDialog(TDisplaySettings().LabelColor, this)),
+      Back1CD(new TColorDialog(TDisplaySettings().BackTopColor, this)),
+      BacK2CD(new TColorDialog(TDisplaySettings().BackBottomColor, this)) {
   setWindowTitle(QStringLiteral("Настройки"));
   setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(150, 182);
@@ -69,25 +70,28 @@ TOptionsForm::TOptionsForm(QWidget *parent)
   setTabOrder(ok, AxisCB);
 }
 
-void ShowDisplayOptions() {
-  if (Dialogs().Exec(*OptionsForm) == QDialog::Accepted) ApplyDisplayOptions();
+TDisplaySettings TOptionsForm::Settings() const {
+  return {AxisCB->isChecked(), GridCB->isChecked(), AxisCD->Value(), GridCD->Value(),
+          LabelsCD->Value(),   BacK2CD->Value(),    Back1CD->Value()};
 }
 
-void ApplyDisplayOptions() {
-  Chart &fc = *FieldForm->FC;
-  FieldForm->DrawSecondAxes = OptionsForm->AxisCB->isChecked();
-  // Flipping the grid first makes the plot redraw even when only the second
-  // axes changed.
-  fc.setGridShown(ChartAxis::Left, !fc.isGridShown(ChartAxis::Left));
-  for (ChartAxis axis : {ChartAxis::Left, ChartAxis::Bottom}) {
-    fc.setGridShown(axis, OptionsForm->GridCB->isChecked());
-    const QColor axisColour = OptionsForm->AxisCD->currentColor();
-    fc.setAxisLineColor(axis, axisColour);
-    fc.setTickColor(axis, axisColour);
-    fc.setMinorTickColor(axis, axisColour);
-    fc.setGridColor(axis, OptionsForm->GridCD->currentColor());
-    fc.setLabelColor(axis, OptionsForm->LabelsCD->currentColor());
-  }
-  for (Chart *chart : {FieldForm->FC, ScaleForm->SC})
-    chart->setBackgroundColors(OptionsForm->BacK2CD->currentColor(), OptionsForm->Back1CD->currentColor());
+void TOptionsForm::SetSettings(const TDisplaySettings &settings) {
+  AxisCB->setChecked(settings.DrawSecondAxes);
+  GridCB->setChecked(settings.GridShown);
+  AxisCD->SetValue(settings.AxisColor);
+  GridCD->SetValue(settings.GridColor);
+  LabelsCD->SetValue(settings.LabelColor);
+  BacK2CD->SetValue(settings.BackBottomColor);
+  Back1CD->SetValue(settings.BackTopColor);
+}
+
+void ShowDisplayOptions() {
+  if (Dialogs().Exec(*OptionsForm) == QDialog::Accepted) ApplyDisplaySettings(OptionsForm->Settings());
+}
+
+void ApplyDisplaySettings(const TDisplaySettings &settings) {
+  FieldForm->SetDisplaySettings(settings);
+  ScaleForm->SC->setBackgroundColors(ToQColor(settings.BackBottomColor, Qt::white),
+                                     ToQColor(settings.BackTopColor, Qt::white));
+  OptionsForm->SetSettings(settings);
 }

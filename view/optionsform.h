@@ -2,9 +2,11 @@
 
 #include <QDialog>
 
+#include "projectfile.h"
+
 class QCheckBox;
-class QColorDialog;
 class QPushButton;
+class TColorDialog;
 
 // The display options: grid, second axes and the five colours of the plot. The
 // controls are their own store: kept after OK and Cancel alike, never refilled
@@ -22,17 +24,21 @@ class TOptionsForm : public QDialog {
   QPushButton *Back1ColorButton;  // "Фон (низ)...": edits BacK2CD, the bottom colour
   QCheckBox *GridCB;
   QCheckBox *AxisCB;
-  QColorDialog *AxisCD;
-  QColorDialog *GridCD;
-  QColorDialog *LabelsCD;
-  QColorDialog *Back1CD;
-  QColorDialog *BacK2CD;
+  TColorDialog *AxisCD;
+  TColorDialog *GridCD;
+  TColorDialog *LabelsCD;
+  TColorDialog *Back1CD;
+  TColorDialog *BacK2CD;
+
+  // The settings the controls hold, and the controls set to hold settings.
+  TDisplaySettings Settings() const;
+  void SetSettings(const TDisplaySettings &settings);
 };
 
 extern TOptionsForm *OptionsForm;
 
-// Shows the display options and, on OK, applies them to the plot window and the
-// navigator's background.
+// Shows the display options and, on OK, applies them.
 void ShowDisplayOptions();
-// Applies the dialog's settings to both charts.
-void ApplyDisplayOptions();
+// The one way display settings take effect, from the dialog or from a file:
+// the plot window, the navigator's background and the dialog's controls.
+void ApplyDisplaySettings(const TDisplaySettings &settings);

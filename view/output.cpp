@@ -10,8 +10,9 @@
 #include "cp1251.h"
 #include "fieldform.h"
 #include "filenames.h"
+#include "files.h"
 #include "project.h"
-#include "savefile.h"
+#include "projectlayers.h"
 #include "textprinter.h"
 #include "valuestable.h"
 
@@ -24,28 +25,14 @@ std::vector<const TGraph *> TickedGraphs(const std::vector<bool> &ticked) {
   return graphs;
 }
 
-QString NamedWith(const QString &name, const char *extension) {
-  return QString::fromStdString(WithExtension(name.toStdString(), extension));
-}
-
 // Shows just the ticked layers in the plot chart while it lives; afterwards
 // every layer is shown as the project says, also when the output failed.
 class TShownForOutput {
  public:
-  explicit TShownForOutput(const std::vector<bool> &ticked) {
-    Show([&](int i) { return ticked[i]; });
-  }
-  ~TShownForOutput() {
-    Show([](int i) { return Project.Graph(i).Visible; });
-  }
+  explicit TShownForOutput(const std::vector<bool> &ticked) { ProjectLayers->ShowOnly(ticked); }
+  ~TShownForOutput() { ProjectLayers->ShowAsLayers(); }
   TShownForOutput(const TShownForOutput &) = delete;
   TShownForOutput &operator=(const TShownForOutput &) = delete;
-
- private:
-  template <typename Shown>
-  static void Show(Shown shown) {
-    for (int i = 0; i < Project.GraphCount(); ++i) FieldForm->FC->series(i)->setShown(shown(i));
-  }
 };
 
 QPrinter &DefaultPrinter() {
@@ -64,8 +51,8 @@ std::vector<QString> ValuesTableLines(const std::vector<bool> &ticked) {
   return text;
 }
 
-void WriteValuesFile(const QString &chosenName, const std::vector<bool> &ticked) {
-  SaveFileBytes(NamedWith(chosenName, ".txt"), QByteArray::fromStdString(ValuesTableText(TickedGraphs(ticked))));
+void WriteValuesFile(const std::string &chosenName, const std::vector<bool> &ticked) {
+  SaveFileBytes(WithExtension(chosenName, ".txt"), ValuesTableText(TickedGraphs(ticked)));
 }
 
 void PrintValues(const std::vector<bool> &ticked) {
@@ -74,7 +61,7 @@ void PrintValues(const std::vector<bool> &ticked) {
   PrintTextLines(printer, ValuesTableLines(ticked));
 }
 
-void WritePictureFile(const QString &chosenName, const std::vector<bool> &ticked) {
+void WritePictureFile(const std::string &chosenName, const std::vector<bool> &ticked) {
   TShownForOutput shown(ticked);
   FieldForm->FC->redrawNow();
   const QImage picture = FieldForm->FC->toImage().convertToFormat(QImage::Format_RGB888);
@@ -83,7 +70,7 @@ void WritePictureFile(const QString &chosenName, const std::vector<bool> &ticked
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "BMP");
   if (!writer.write(picture)) throw std::runtime_error(writer.errorString().toStdString());
-  SaveFileBytes(NamedWith(chosenName, ".bmp"), bytes);
+  SaveFileBytes(WithExtension(chosenName, ".bmp"), bytes.toStdString());
 }
 
 void PrintPicture(const std::vector<bool> &ticked) {

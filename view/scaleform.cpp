@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "chart.h"
+#include "colorvalue.h"
 #include "dialogs.h"
 #include "themeicon.h"
 #include "fieldform.h"
@@ -56,10 +57,9 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   SetUpChart(*SC);
   auto frameSeries = std::make_unique<RectangleSeries>();
   frameSeries->setTitle(QStringLiteral("Rect"));
-  frameSeries->setColor(Qt::blue);
-  frameSeries->setWidth(2);
   frameSeries->setShown(false);
   SC->addSeries(std::move(frameSeries));
+  SetFrameSettings(frameSettings_);
   Label(this, QStringLiteral("X:"), {4, 206});
   XLabel = Label(this, QStringLiteral("-"), {20, 206});
   XLabel->setMinimumWidth(46);
@@ -94,8 +94,13 @@ void TScaleForm::ZoomButtonClick() {
 
 void TScaleForm::OptButtonClick() {
   if (Dialogs().Exec(*ScaleOptForm) != QDialog::Accepted) return;
-  Frame()->setWidth(ScaleOptForm->BWidthSE->Value());
-  Frame()->setColor(ScaleOptForm->BorderCL->currentColor());
+  SetFrameSettings({ScaleOptForm->BWidthSE->Value(), ScaleOptForm->BorderCL->Value()});
+}
+
+void TScaleForm::SetFrameSettings(const TFrameSettings &settings) {
+  frameSettings_ = settings;
+  Frame()->setWidth(settings.Width);
+  Frame()->setColor(ToQColor(settings.Color, Qt::blue));
 }
 
 void TScaleForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "projectfile.h"
 #include "toolwindow.h"
 
 class Chart;
@@ -24,10 +25,17 @@ class TScaleForm : public TToolWindow {
 
   // The navigator frame: always the last series of SC.
   RectangleSeries *Frame() const;
+  // The frame's pen as last set, exactly as given; the frame draws it within
+  // the widths it can take, a system colour as the desktop's palette has it.
+  const TFrameSettings &FrameSettings() const { return frameSettings_; }
+  void SetFrameSettings(const TFrameSettings &settings);
 
   void ZoomButtonClick();
   void OptButtonClick();
   void HelpButtonClick();
+
+ private:
+  TFrameSettings frameSettings_;
 };
 
 extern TScaleForm *ScaleForm;

@@ -1,16 +1,18 @@
 #include "scaleoptform.h"
 
-#include <QColorDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
+#include "colorvalue.h"
 #include "dialogs.h"
 #include "intspinedit.h"
+#include "projectfile.h"
 
 TScaleOptForm *ScaleOptForm = nullptr;
 
-TScaleOptForm::TScaleOptForm(QWidget *parent) : QDialog(parent), BorderCL(new QColorDialog(Qt::blue, this)) {
+TScaleOptForm::TScaleOptForm(QWidget *parent)
+    : QDialog(parent), BorderCL(new TColorDialog(TFrameSettings().Color, this)) {
   setWindowTitle(QStringLiteral("Настройки"));
   setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(188, 80);

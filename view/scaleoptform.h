@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-class QColorDialog;
 class QPushButton;
+class TColorDialog;
 class TIntSpinEdit;
 
 // The navigator options: the frame's colour and line width. The controls are
@@ -15,7 +15,7 @@ class TScaleOptForm : public QDialog {
   explicit TScaleOptForm(QWidget *parent = nullptr);
 
   TIntSpinEdit *BWidthSE;
-  QColorDialog *BorderCL;
+  TColorDialog *BorderCL;
   QPushButton *BordClButton;
 
   void BordClButtonClick();

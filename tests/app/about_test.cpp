@@ -60,12 +60,7 @@ TEST(AboutFormTest, EveryShowingFillsBothGridsTheSame) {
   }
 }
 
-void ReportAnotherLibrary(const char **name, const char **version, const char **date, const char **maker) {
-  *name = "Zeval 3";
-  *version = "2.00 beta";
-  *date = "01.02.2004";
-  *maker = "someone";
-}
+TLibraryInformation ReportAnotherLibrary() { return {"Zeval 3", "2.00 beta", "01.02.2004"}; }
 
 TEST(AboutFormTest, TheLibraryRowIsWhatTheLibraryReports) {
   TAboutForm about(nullptr, &ReportAnotherLibrary);

@@ -9,17 +9,23 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sys/stat.h>
 
 #include "appfixture.h"
 #include "calcform.h"
 #include "calcoptform.h"
 #include "chart.h"
+#include "colorvalue.h"
 #include "fieldform.h"
 #include "intspinedit.h"
 #include "layersform.h"
 #include "optionsform.h"
 #include "project.h"
-#include "projectcharts.h"
+#include "layersinstep.h"
+#include "projectlayers.h"
 #include "projectio.h"
 #include "rectangleseries.h"
 #include "scaleform.h"
@@ -29,6 +35,7 @@ namespace {
 class ProjectFileTest : public AppTest {
  protected:
   QString Path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  std::string Name(const char *name) const { return Path(name).toStdString(); }
 
   void Write(const char *name, const QByteArray &bytes) const {
     QFile file(Path(name));
@@ -43,18 +50,17 @@ class ProjectFileTest : public AppTest {
 
   // Two layers, the second hidden, in a started project.
   void MakeProject() {
-    Project.SetBounds({-10, 10, -5, 5});
-    StartProjectCharts();
-    unsigned char code = 0;
-    ASSERT_TRUE(LayersForm->AddLayer("sin(x)", 100, Qt::red, 2, code));
-    ASSERT_TRUE(LayersForm->AddLayer("x^2", 50, QColor(255, 128, 0), 3, code));
+    ProjectLayers->Start({-10, 10, -5, 5});
+    QString error;
+    ASSERT_TRUE(LayersForm->AddLayer("sin(x)", 100, {0x0000FF, 2}, error));
+    ASSERT_TRUE(LayersForm->AddLayer("x^2", 50, {0x0080FF, 3}, error));
     LayersForm->LayersLB->item(1)->setSelected(true);
     LayersForm->VisButton->click();
   }
 
   void ExpectInStep() {
     QString why;
-    EXPECT_TRUE(LayersForm->MatchesProject(&why)) << why.toStdString();
+    EXPECT_TRUE(LayersInStep(LayersForm->LayersLB, &why)) << why.toStdString();
   }
 
  private:
@@ -73,7 +79,7 @@ QList<QByteArray> Lines(const QByteArray &bytes) {
 
 TEST_F(ProjectFileTest, SavesSeventeenLinesAndFivePerLayer) {
   MakeProject();
-  SaveProject(Path("test"));
+  SaveProject(Name("test"));
   const QList<QByteArray> lines = Lines(Read("test.lpp"));
   ASSERT_EQ(lines.size(), 27);
   EXPECT_EQ(lines[0], "1");
@@ -91,13 +97,13 @@ TEST_F(ProjectFileTest, OpeningRestoresWhatWasSaved) {
   MakeProject();
   OptionsForm->GridCD->setCurrentColor(Qt::green);
   OptionsForm->GridCB->setChecked(false);
-  ApplyDisplayOptions();
-  ScaleForm->Frame()->setWidth(5);
+  ApplyDisplaySettings(OptionsForm->Settings());
+  ScaleForm->SetFrameSettings({5, 0xFF000000 + 15});
   CalcForm->CalcDigits = 3;
-  SaveProject(Path("round.lpp"));
-  ClearProject();
+  SaveProject(Name("round.lpp"));
+  ProjectLayers->Clear();
   OptionsForm->GridCB->setChecked(true);
-  OpenProject(Path("round"));
+  OpenProject(Name("round"));
   ASSERT_EQ(Project.GraphCount(), 2);
   EXPECT_EQ(Project.Bounds(), (TBounds{-10, 10, -5, 5}));
   EXPECT_FALSE(Project.Graph(1).Visible);
@@ -111,15 +117,16 @@ TEST_F(ProjectFileTest, OpeningRestoresWhatWasSaved) {
   EXPECT_TRUE(FieldForm->FC->isZoomEnabled());
   EXPECT_TRUE(ScaleForm->ZoomButton->isEnabled());
   ExpectInStep();
-  SaveProject(Path("again.lpp"));
+  SaveProject(Name("again.lpp"));
   EXPECT_EQ(Read("again.lpp"), Read("round.lpp"));
+  EXPECT_TRUE(Read("round.lpp").contains("\r\nclBtnFace\r\n"));
 }
 
 TEST_F(ProjectFileTest, AFileThatCannotBeReadChangesNothing) {
   MakeProject();
   for (const char *name : {"missing.lpp", "."}) {
     try {
-      OpenProject(Path(name));
+      OpenProject(Name(name));
       ADD_FAILURE() << name;
     } catch (const std::exception &error) {
       EXPECT_STRNE(error.what(), "") << name;
@@ -128,39 +135,30 @@ TEST_F(ProjectFileTest, AFileThatCannotBeReadChangesNothing) {
     ExpectInStep();
   }
   try {
-    OpenProject(Path("missing.lpp"));
+    OpenProject(Name("missing.lpp"));
   } catch (const std::exception &error) {
     EXPECT_STREQ(error.what(), "File not found");
   }
 }
 
-struct BrokenCase {
-  const char *name;
-  QByteArray bytes;
-  const char *error;
-  int layersLoaded;
-};
-
+// What a broken value leaves is a project the windows show in step: the
+// settings and layers read before it.
 TEST_F(ProjectFileTest, ABrokenValueEndsTheLoadKeepingWhatCameBefore) {
   const QByteArray head =
       "1\r\n1\r\nclBlack\r\nclGray\r\nclBlack\r\nclWhite\r\nclWhite\r\n2\r\nclBlue\r\n8\r\n18\r\n2\r\n"
       "-10\r\n-10\r\n10\r\n10\r\n3\r\n";
-  const BrokenCase cases[] = {
-      {"number.lpp", head + "x\r\n100\r\n1\r\nclRed\r\n1\r\nx^2\r\nabc\r\n", "Invalid numeric input", 1},
-      {"colour.lpp", head + "x\r\n100\r\n1\r\nbogus\r\n1\r\n", "'bogus' is not a valid integer value", 0},
-      {"short.lpp", head + "x\r\n100\r\n1\r\nclRed\r\n1\r\n", "'' is not a valid integer value", 1},
-      {"huge.lpp", head + "x\r\n2000000000\r\n1\r\nclRed\r\n1\r\n", "Invalid numeric input", 0},
+  const std::pair<QByteArray, int> files[] = {
+      {head + "x\r\n100\r\n1\r\nclRed\r\n1\r\nx^2\r\nabc\r\n", 1},
+      {head + "x\r\n100\r\n1\r\nbogus\r\n1\r\n", 0},
+      {"1\r\n0\r\nclRed\r\nbogus\r\n", -1},
   };
-  for (const BrokenCase &c : cases) {
-    Write(c.name, c.bytes);
-    try {
-      OpenProject(Path(c.name));
-      ADD_FAILURE() << c.name;
-    } catch (const std::exception &error) {
-      EXPECT_STREQ(error.what(), c.error) << c.name;
-    }
-    EXPECT_EQ(Project.GraphCount(), c.layersLoaded) << c.name;
-    EXPECT_EQ(Project.Bounds(), (TBounds{-10, 10, -10, 10}));
+  for (const auto &[bytes, layers] : files) {
+    MakeProject();
+    Write("broken.lpp", bytes);
+    EXPECT_THROW(OpenProject(Name("broken.lpp")), std::exception);
+    EXPECT_EQ(Project.GraphCount(), std::max(layers, 0));
+    EXPECT_EQ(Project.Bounds(), layers < 0 ? TBounds() : TBounds({-10, 10, -10, 10}));
+    EXPECT_EQ(FieldForm->FC->isGridShown(ChartAxis::Left), layers >= 0);
     ExpectInStep();
   }
 }
@@ -173,78 +171,82 @@ TEST_F(ProjectFileTest, OddValuesLoadAsDescribed) {
   Write("odd.lpp",
         "0\n1\nCLRED\n255\n$FF\nclWhite\nclWhite\n9\nclRed\n8\n18\n3\n0\n0\n0\n0\n2\n"
         "a)+b\n100\n1\nclRed\n1\nx\n1\n1\nclRed\n1\n");
-  OpenProject(Path("odd"));
+  OpenProject(Name("odd"));
   EXPECT_EQ(CalcOptForm->FormatRG->checkedId(), 1);
   EXPECT_EQ(CalcForm->CalcFormat, 3);
   EXPECT_EQ(Project.GraphCount(), 2);
   EXPECT_EQ(Project.Graph(0).ErrorCode, 11);
   EXPECT_FALSE(Project.HasBounds());
   EXPECT_EQ(FieldForm->FC->axisLineColor(ChartAxis::Left), QColor(Qt::red));
+  EXPECT_EQ(FieldForm->FC->minimum(ChartAxis::Bottom), 0);
+  EXPECT_EQ(FieldForm->FC->maximum(ChartAxis::Bottom), 0);
   ExpectInStep();
   dialogs->answers.clear();
   QTest::mouseClick(LayersForm->NewButton, Qt::LeftButton);
   EXPECT_EQ(dialogs->dialogsShown.back(), "Границы");
 }
 
-// Values no dialog would let through, each in an otherwise sound file.
-TEST_F(ProjectFileTest, ValuesOutOfEveryRangeLoadIntoAUsableProject) {
+// Values no dialog would let through, each in an otherwise sound file: they
+// load as they stand, the windows show them pulled into what they can show,
+// and saving gives the very same file back.
+TEST_F(ProjectFileTest, ValuesOutOfEveryRangeLoadAndSaveAsTheyStand) {
   const auto file = [](const char *frameWidth, const char *digits, const char *precision, const char *bounds,
                        const char *pointCount, const char *layerWidth) {
-    return QByteArray("1\n1\nclBlack\nclGray\nclBlack\nclWhite\nclWhite\n") + frameWidth + "\nclBlue\n" + digits +
-           "\n" + precision + "\n2\n" + bounds + "1\nsin(x)\n" + pointCount + "\n1\nclRed\n" + layerWidth + "\n";
+    return QByteArray("1\r\n1\r\nclBlack\r\nclGray\r\nclBlack\r\nclWhite\r\nclWhite\r\n") + frameWidth +
+           "\r\nclBlue\r\n" + digits + "\r\n" + precision + "\r\n2\r\n" + bounds + "1\r\nsin(x)\r\n" + pointCount +
+           "\r\n1\r\nclRed\r\n" + layerWidth + "\r\n";
   };
-  const char *sound = "-10\n-10\n10\n10\n";
-  // Widths, counts and calculator settings out of range load and are pulled
-  // into range where they are used; reversed bounds are put in order; a region
-  // no chart can show ends the load there.
-  const struct {
-    QByteArray bytes;
-    bool loads;
-  } files[] = {
-      {file("2147483647", "8", "18", sound, "100", "2147483647"), true},
-      {file("-2147483648", "-2147483648", "-2147483648", sound, "-5", "-2147483648"), true},
-      {file("0", "2147483647", "2147483647", sound, "0", "0"), true},
-      {file("2", "8", "18", "10\n10\n-10\n-10\n", "100", "2"), true},
-      {file("2", "8", "18", "-1e200\n-1e-200\n1e200\n1e-200\n", "1000", "2"), true},
-      {file("2", "8", "18", "-1e4932\n-1e4932\n1e4932\n1e4932\n", "100", "2"), false},
-      {file("2", "8", "18", "-1e-4940\n-1e-4940\n1e-4940\n1e-4940\n", "100", "2"), false},
-      {file("2", "8", "18", "5\n5\n5\n5\n", "100", "2"), false},
-      {file("2", "8", "18", "-1e300\n-10\n1e300\n10\n", "1000", "2"), false},
+  const char *sound =
+      "-1.00000000000000E+0001\r\n-1.00000000000000E+0001\r\n 1.00000000000000E+0001\r\n"
+      " 1.00000000000000E+0001\r\n";
+  const QByteArray files[] = {
+      file("2147483647", "8", "18", sound, "100", "2147483647"),
+      file("-2147483648", "-2147483648", "-2147483648", sound, "-5", "-2147483648"),
+      file("0", "2147483647", "2147483647", sound, "0", "0"),
+      file("2", "8", "18",
+           " 1.00000000000000E+0001\r\n 1.00000000000000E+0001\r\n-1.00000000000000E+0001\r\n"
+           "-1.00000000000000E+0001\r\n",
+           "100", "2"),
+      file("2", "8", "18",
+           "-1.00000000000000E+4932\r\n-1.00000000000000E+0100\r\n 1.00000000000000E+4932\r\n"
+           " 1.00000000000000E+0100\r\n",
+           "100", "2"),
+      file("2", "8", "18",
+           " 2.50000000000000E-4000\r\n-7.30000000000000E+4500\r\n 2.50000000000000E-4000\r\n"
+           " 5.00000000000000E+0000\r\n",
+           "100", "2"),
+      file("2", "8", "18",
+           " 5.00000000000000E+0000\r\n 5.00000000000000E+0000\r\n 5.00000000000000E+0000\r\n"
+           " 5.00000000000000E+0000\r\n",
+           "100", "2"),
   };
-  for (const auto &[bytes, loads] : files) {
+  for (const QByteArray &bytes : files) {
     SCOPED_TRACE(bytes.toStdString());
     Write("hostile.lpp", bytes);
-    try {
-      OpenProject(Path("hostile"));
-      EXPECT_TRUE(loads);
-    } catch (const std::exception &error) {
-      EXPECT_FALSE(loads);
-      EXPECT_STREQ(error.what(), "Invalid numeric input");
-    }
-    EXPECT_EQ(Project.GraphCount(), loads ? 1 : 0);
+    OpenProject(Name("hostile"));
+    EXPECT_EQ(Project.GraphCount(), 1);
     ExpectInStep();
-    const TBounds &b = Project.Bounds();
-    if (Project.HasBounds()) {
-      EXPECT_TRUE(IsShowable(b));
-      EXPECT_EQ(b, Ordered(b));
-      EXPECT_DOUBLE_EQ(FieldForm->FC->minimum(ChartAxis::Bottom), static_cast<double>(b.MinX));
-      EXPECT_DOUBLE_EQ(FieldForm->FC->maximum(ChartAxis::Left), static_cast<double>(b.MaxY));
-    }
+    for (Chart *chart : {FieldForm->FC, ScaleForm->SC})
+      for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) {
+        EXPECT_TRUE(std::isfinite(chart->minimum(axis)) && std::isfinite(chart->maximum(axis)));
+        EXPECT_LT(chart->minimum(axis), chart->maximum(axis));
+      }
     for (int i = 0; i < FieldForm->FC->seriesCount(); ++i) {
       EXPECT_GE(FieldForm->FC->series(i)->width(), 1);
       EXPECT_LE(FieldForm->FC->series(i)->width(), 4);
     }
     EXPECT_FALSE(FieldForm->FC->toImage().isNull());
-    EXPECT_FALSE(ScaleForm->SC->toImage().isNull());
     CalcForm->ExpEdit->setText("1/3");
     CalcForm->RunButton->click();
     EXPECT_LT(CalcForm->ResLabel->text().size(), 30);
+    SaveProject(Name("back.lpp"));
+    EXPECT_EQ(Read("back.lpp"), bytes);
   }
 }
 
 TEST_F(ProjectFileTest, AFailedSaveReportsTheErrorAndLeavesNothingBehind) {
   try {
-    SaveProject(Path("no/such/folder/p"));
+    SaveProject(Name("no/such/folder/p"));
     ADD_FAILURE();
   } catch (const std::exception &error) {
     EXPECT_STREQ(error.what(), "File not found");
@@ -286,6 +288,31 @@ TEST(BatchTest, WritesTheRequestedOutputsWithoutWindows) {
   ASSERT_TRUE(process.waitForFinished(60000));
   EXPECT_EQ(process.exitCode(), 0);
   EXPECT_TRUE(process.readAllStandardOutput().contains("--values"));
+  // A pipe named as the project is refused at once instead of waiting for a writer.
+  ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.lpp")).constData(), 0600), 0);
+  process.start(program, {"--values", dir.filePath("w.txt"), dir.filePath("pipe.lpp")});
+  ASSERT_TRUE(process.waitForFinished(60000));
+  EXPECT_EQ(process.exitCode(), 1);
+  EXPECT_TRUE(process.readAllStandardError().contains("File access denied"));
+}
+
+// Names that are not UTF-8 are the bytes of the files meant, read and written
+// as such; values and project alone need no windows and print nothing.
+TEST(BatchTest, NamesAreTheBytesGiven) {
+  QTemporaryDir dir;
+  const std::string folder = QFile::encodeName(dir.path()).toStdString();
+  QFile::copy(QString(LUMOPLOT_SOURCE_DIR) + "/Samples/polynomials.lpp", dir.filePath("plain.lpp"));
+  ASSERT_EQ(std::rename((folder + "/plain.lpp").c_str(), (folder + "/bad\xff\xfe.lpp").c_str()), 0);
+  setenv("LUMOPLOT", (QCoreApplication::applicationDirPath() + "/lumoplot").toLocal8Bit().constData(), 1);
+  setenv("FOLDER", folder.c_str(), 1);
+  const int status = std::system(
+      "cd \"$FOLDER\" && \"$LUMOPLOT\" --values \"$(printf 'out\\377.txt')\" "
+      "--save-project \"$(printf 'again\\376.lpp')\" \"$(printf 'bad\\377\\376.lpp')\" 2>err.txt");
+  EXPECT_EQ(status, 0);
+  std::ifstream values(folder + "/out\xff.txt"), again(folder + "/again\xfe.lpp"), errors(folder + "/err.txt");
+  EXPECT_TRUE(values.good());
+  EXPECT_TRUE(again.good());
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(errors), {}), "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <random>
 
 #include "panelsfixture.h"
+#include "colorvalue.h"
 #include "zeval.h"
 
 namespace {
@@ -78,9 +79,9 @@ TEST_F(LayersFormTest, ARejectedExpressionChangesNothingAndShowsItsCode) {
 
 TEST_F(LayersFormTest, ASamplingFailureRemovesTheRecordAgain) {
   AddThroughDialog("x");
-  unsigned char code = 0;
-  EXPECT_FALSE(LayersForm->AddLayer("x^2", 1, Qt::red, 1, code));
-  EXPECT_EQ(code, kZevalBadSamplingArguments);
+  QString error;
+  EXPECT_FALSE(LayersForm->AddLayer("x^2", 1, {}, error));
+  EXPECT_EQ(error, QStringLiteral("Ошибка: %1").arg(kZevalBadSamplingArguments));
   EXPECT_EQ(Project.GraphCount(), 1);
   ExpectInStep();
 }
@@ -192,16 +193,16 @@ TEST_F(LayersFormTest, TwoHundredRandomOperationsKeepEverythingInStep) {
         if (count) QTest::mouseClick(LayersForm->DelButton, Qt::LeftButton);
         break;
       default:
-        if (random() % 4 == 0) ClearProject();
+        if (random() % 4 == 0) ProjectLayers->Clear();
     }
     QString why;
-    ASSERT_TRUE(LayersForm->MatchesProject(&why)) << "step " << step << ": " << why.toStdString();
+    ASSERT_TRUE(LayersInStep(LayersForm->LayersLB, &why)) << "step " << step << ": " << why.toStdString();
   }
 }
 
 TEST_F(LayersFormTest, ClearingTheProjectEmptiesTheListAndAsksForBoundsAgain) {
   AddThroughDialog("x");
-  ClearProject();
+  ProjectLayers->Clear();
   EXPECT_TRUE(Entries().isEmpty());
   EXPECT_FALSE(Project.HasBounds());
   EXPECT_FALSE(LayersForm->OptButton->isEnabled());

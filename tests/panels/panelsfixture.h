@@ -29,7 +29,11 @@ class PanelsTest : public ViewTest {
   }
 
   void TearDown() override {
+    layers_.reset();
     LayersForm = nullptr;
+    NewForm = nullptr;
+    AddForm = nullptr;
+    LayersOptForm = nullptr;
     ViewTest::TearDown();
   }
 
@@ -63,7 +67,7 @@ class PanelsTest : public ViewTest {
 
   void ExpectInStep() {
     QString why;
-    EXPECT_TRUE(LayersForm->MatchesProject(&why)) << why.toStdString();
+    EXPECT_TRUE(LayersInStep(LayersForm->LayersLB, &why)) << why.toStdString();
   }
 
  private:

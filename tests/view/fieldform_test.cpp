@@ -1,7 +1,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "projectcharts.h"
+#include "projectlayers.h"
 #include "viewfixture.h"
 
 namespace {
@@ -104,7 +104,7 @@ TEST_F(FieldFormTest, SecondAxesCrossAtTheOriginWhenInView) {
   Chart &fc = *FieldForm->FC;
   for (const SecondAxesCase &c : {SecondAxesCase{1, 9, true, true, false}, SecondAxesCase{-1, 9, true, true, true},
                                   SecondAxesCase{-1, 9, false, false, false}}) {
-    FieldForm->DrawSecondAxes = c.drawSecondAxes;
+    FieldForm->SetDrawSecondAxes(c.drawSecondAxes);
     fc.setRange(ChartAxis::Bottom, -5, 5);
     fc.setRange(ChartAxis::Left, c.minY, c.maxY);
     fc.redrawNow();
@@ -127,11 +127,9 @@ namespace {
 TEST_F(FieldFormTest, CurvesAreDrawnOverTheSecondAxes) {
   ShowField(400, 300);
   SetBounds(-10, 10, -10, 10);
-  const int i = Project.AddGraph("x/2", 200);
-  Project.ComputeGraph(i);
-  AddLayerSeries(i, Qt::red, 3);
+  AddLayer("x/2", 200, 0x0000FF, 3);
   for (bool second : {false, true}) {
-    FieldForm->DrawSecondAxes = second;
+    FieldForm->SetDrawSecondAxes(second);
     FieldForm->FC->redrawNow();
     const QImage image = FieldForm->FC->toImage();
     int red = 0;

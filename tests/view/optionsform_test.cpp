@@ -100,7 +100,7 @@ TEST_F(OptionsFormTest, CancelAppliesNothingButTheControlsKeepTheChoice) {
   ShowDisplayOptions();
   EXPECT_TRUE(fc.isGridShown(ChartAxis::Left));
   EXPECT_TRUE(fc.isGridShown(ChartAxis::Bottom));
-  EXPECT_FALSE(FieldForm->DrawSecondAxes);
+  EXPECT_FALSE(FieldForm->DrawSecondAxes());
 }
 
 }  // namespace

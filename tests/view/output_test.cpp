@@ -17,17 +17,13 @@ class OutputTest : public ViewTest {
     ViewTest::SetUp();
     ShowField(400, 300);
     SetBounds(-10, 10, -10, 10);
-    const std::pair<const char *, QColor> layers[] = {{"x", Qt::red}, {"0-x", Qt::green}, {"5", Qt::blue}};
-    for (auto [expression, colour] : layers) {
-      const int i = Project.AddGraph(expression, 20);
-      Project.ComputeGraph(i);
-      AddLayerSeries(i, colour, 4);
-    }
-    Project.SetVisible(1, false);
-    ShowLayerSeries(1, false);
+    const std::pair<const char *, TColor> layers[] = {{"x", 0x0000FF}, {"0-x", 0x00FF00}, {"5", 0xFF0000}};
+    for (auto [expression, colour] : layers) AddLayer(expression, 20, colour, 4);
+    ProjectLayers->SetVisible(1, false);
   }
 
   QString Path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
+  std::string Name(const char *name) const { return Path(name).toStdString(); }
 
   std::vector<bool> Shown() const {
     std::vector<bool> shown;
@@ -48,15 +44,15 @@ int PixelsOf(const QImage &image, QColor colour) {
 }
 
 TEST_F(OutputTest, ValuesFileHoldsTheTickedLayersInOrder) {
-  WriteValuesFile(Path("values"), {true, false, true});
+  WriteValuesFile(Name("values"), {true, false, true});
   QFile file(Path("values.txt"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll().toStdString(), ValuesTableText({&Project.Graph(0), &Project.Graph(2)}));
-  WriteValuesFile(Path("values.TXT"), {});
+  WriteValuesFile(Name("values.TXT"), {});
   EXPECT_TRUE(QFile::exists(Path("values.TXT.txt")));
   EXPECT_EQ(QFile(Path("values.TXT.txt")).size(), 0);
   try {
-    WriteValuesFile(Path("missing/folder/values"), {true, true, true});
+    WriteValuesFile(Name("missing/folder/values"), {true, true, true});
     ADD_FAILURE();
   } catch (const std::exception &error) {
     EXPECT_STREQ(error.what(), "File not found");
@@ -64,7 +60,7 @@ TEST_F(OutputTest, ValuesFileHoldsTheTickedLayersInOrder) {
 }
 
 TEST_F(OutputTest, PictureShowsOnlyTheTickedLayersAndRestoresVisibility) {
-  WritePictureFile(Path("graph"), {false, true, false});
+  WritePictureFile(Name("graph"), {false, true, false});
   EXPECT_EQ(Shown(), (std::vector<bool>{true, false, true}));
   QFile file(Path("graph.bmp"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -80,7 +76,7 @@ TEST_F(OutputTest, PictureShowsOnlyTheTickedLayersAndRestoresVisibility) {
 }
 
 TEST_F(OutputTest, FailedOutputsStillRestoreVisibility) {
-  EXPECT_THROW(WritePictureFile(Path("missing/graph"), {true, true, true}), std::runtime_error);
+  EXPECT_THROW(WritePictureFile(Name("missing/graph"), {true, true, true}), std::runtime_error);
   EXPECT_EQ(Shown(), (std::vector<bool>{true, false, true}));
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a default printer is installed";
   EXPECT_THROW(PrintPicture({true, true, true}), std::runtime_error);

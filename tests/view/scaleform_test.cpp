@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "intspinedit.h"
+#include "colorvalue.h"
 #include "viewfixture.h"
 
 namespace {

@@ -13,7 +13,9 @@
 #include "intspinedit.h"
 #include "lineseries.h"
 #include "project.h"
-#include "projectcharts.h"
+#include "graphsampler.h"
+#include "layersinstep.h"
+#include "projectlayers.h"
 #include "rectangleseries.h"
 #include "scaleform.h"
 #include "scaleoptform.h"
@@ -44,20 +46,33 @@ class ViewTest : public testing::Test {
     ScaleForm = scale_.get();
     ZoomForm = zoom_.get();
     ScaleOptForm = scaleOpt_.get();
+    layers_ = std::make_unique<TProjectLayers>(Project, *FieldForm->FC, *ScaleForm->SC);
+    ProjectLayers = layers_.get();
     Project.Clear();
   }
 
   void TearDown() override {
     Project.Clear();
     SetDialogs(std::move(previous_));
+    ProjectLayers = nullptr;
     FieldForm = nullptr;
     ScaleForm = nullptr;
+    ZoomForm = nullptr;
+    ScaleOptForm = nullptr;
     QLocale::setDefault(QLocale::c());
   }
 
   void SetBounds(long double minX, long double maxX, long double minY, long double maxY) {
-    Project.SetBounds({minX, maxX, minY, maxY});
-    StartProjectCharts();
+    ProjectLayers->Start({minX, maxX, minY, maxY});
+  }
+
+  // A layer sampled over the project's bounds, added as the layers panel adds it.
+  void AddLayer(const char *expression, int32_t pointCount, TColor colour = 0x0000FF, int32_t width = 1) {
+    TGraph graph;
+    graph.Expression = expression;
+    graph.PointCount = pointCount;
+    SampleGraph(graph, Project.Bounds());
+    ProjectLayers->Add(std::move(graph), {colour, width});
   }
 
   // Shows the plot window with its chart at exactly the given size.
@@ -77,4 +92,5 @@ class ViewTest : public testing::Test {
   std::unique_ptr<TScaleForm> scale_;
   std::unique_ptr<TZoomForm> zoom_;
   std::unique_ptr<TScaleOptForm> scaleOpt_;
+  std::unique_ptr<TProjectLayers> layers_;
 };

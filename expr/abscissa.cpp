@@ -1,6 +1,7 @@
 #include "abscissa.h"
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "number_text.h"
@@ -20,7 +21,19 @@ constexpr long double kLow = 1e14L;
 constexpr long double kHigh = 1e15L;
 // Adding and subtracting 1.5 * 2^63 rounds anything below 2^62 to an integer.
 constexpr long double kRounder = 0x1.8p63L;
-constexpr long double kLog10Of2 = 0.301029995663981195213738894724493027L;
+// log10(2) * 2^32, rounded down: a binary exponent times it, shifted, is its
+// decimal exponent to within one, which the shift search below corrects.
+constexpr std::int64_t kLog10Of2Scaled = 1292913986;
+
+// The unbiased binary exponent of a normal 80-bit value, from its bits: the
+// library call and the rounding-mode switch of floor cost more than all the rest.
+int BinaryExponent(long double magnitude) {
+  unsigned char bytes[sizeof magnitude];
+  std::memcpy(bytes, &magnitude, sizeof bytes);
+  return ((bytes[9] & 0x7F) << 8 | bytes[8]) - 16383;
+}
+
+int DecimalExponentEstimate(int binaryExponent) { return static_cast<int>((binaryExponent * kLog10Of2Scaled) >> 32); }
 
 // |x| * 10^shift, correctly rounded; shift within the exact powers.
 long double Scale(long double magnitude, int shift) {
@@ -43,10 +56,8 @@ long double RoundScaled(long double magnitude, int shift, long double scaled) {
 }
 
 // The fast route for |x| within about 1e-13 .. 1e41; false outside it.
-bool FastAbscissa(long double magnitude, long double &value) {
-  int binaryExponent;
-  std::frexp(magnitude, &binaryExponent);
-  int shift = 14 - static_cast<int>(std::floor((binaryExponent - 1) * kLog10Of2));
+inline bool FastAbscissa(long double magnitude, long double &value) {
+  int shift = 14 - DecimalExponentEstimate(BinaryExponent(magnitude));
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (shift > kMaxExactPower || shift < -kMaxExactPower) return false;
     const long double scaled = Scale(magnitude, shift);
@@ -91,6 +102,10 @@ std::uint8_t AbscissaValue(long double x, long double &value) {
     return 0;
   }
   return AbscissaValueByDecimals(x, value);
+}
+
+void AbscissaValues(const long double *x, long double *values, std::int32_t count) {
+  for (std::int32_t i = 0; i < count; ++i) AbscissaValue(x[i], values[i]);
 }
 
 }  // namespace zeval

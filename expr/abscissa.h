@@ -11,6 +11,10 @@ namespace zeval {
 // written (value then keeps it, sign included).
 std::uint8_t AbscissaValue(long double x, long double &value);
 
+// The same for many abscissas in one pass; where the text cannot be read the
+// value is the abscissa itself, a value that is not finite.
+void AbscissaValues(const long double *x, long double *values, std::int32_t count);
+
 // The same through the decimal expansion; the reference for the fast route above.
 std::uint8_t AbscissaValueByDecimals(long double x, long double &value);
 

@@ -13,11 +13,6 @@ constexpr long double kTwoTo63 = 0x1p63L;
 // all persist, so finding them a few steps late changes nothing.
 constexpr std::uint32_t kUncheckedSteps = 8;
 
-long double Checked(long double r, std::uint8_t &error) {
-  if (IsFault(r)) error = kZevalArithmeticFault;
-  return r;
-}
-
 // x87 sine and cosine give up beyond 2^63; so do we, with 0.
 long double Sine(long double v) { return std::fabs(v) >= kTwoTo63 ? 0 : std::sin(v); }
 long double Cosine(long double v) { return std::fabs(v) >= kTwoTo63 ? 0 : std::cos(v); }
@@ -105,7 +100,7 @@ long double PowerByRoundedSteps(long double base, std::uint32_t steps, bool divi
 
 }  // namespace
 
-long double IntPower(long double base, std::int32_t n, std::uint8_t &error) {
+long double LongIntPower(long double base, std::int32_t n, std::uint8_t &error) {
   if (n == 0 || base == 1) return 1;
   if (base == -1) return (n & 1) ? -1 : 1;
   const bool divide = n < 0;
@@ -177,23 +172,6 @@ long double ApplyFunction(Function function, long double v, std::uint8_t &error)
       return Checked(std::exp(v), error);
     case Function::Unknown:
       break;
-  }
-  error = kZevalUnreadableNumeral;
-  return 0;
-}
-
-long double ApplyBinary(char op, long double a, long double b, std::uint8_t &error) {
-  switch (op) {
-    case '+':
-      return Checked(a + b, error);
-    case '-':
-      return Checked(a - b, error);
-    case '*':
-      return Checked(a * b, error);
-    case '/':
-      return Ratio(a, b, kZevalDivisionByZero, error);
-    case '^':
-      return Power(a, b, error);
   }
   error = kZevalUnreadableNumeral;
   return 0;

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <ctime>
+#include <algorithm>
 #include <string>
 
 #include "abscissa.h"
@@ -24,16 +25,19 @@ std::int32_t TimeOfDayMs() {
 // Abscissas by repeated addition, each sum rounded on its own.
 void FillAbscissas(std::int32_t count, long double minX, long double maxX, long double *x) {
   const long double step = (maxX - minX) / (count - 1);
-  x[1] = minX;
-  for (std::int32_t i = 2; i <= count; ++i) x[i] = x[i - 1] + step;
+  long double sum = minX;
+  x[1] = sum;
+  for (std::int32_t i = 2; i <= count; ++i) x[i] = sum += step;
 }
 
+// Every abscissa is known before the first evaluation: they are all read as
+// their texts in one pass, into y, and evaluated over in another.
 void SampleCompiled(const Program &program, std::int32_t count, const SampleArrays &arrays) {
-  for (std::int32_t i = 1; i <= count; ++i) {
-    long double abscissa = 0;
-    const std::uint8_t xError = program.UsesX() ? AbscissaValue(arrays.x[i], abscissa) : 0;
-    arrays.y[i] = program.Run(abscissa, xError, arrays.pointErrors[i]);
-  }
+  if (program.UsesX())
+    AbscissaValues(arrays.x + 1, arrays.y + 1, count);
+  else
+    std::fill(arrays.y + 1, arrays.y + count + 1, 0.0L);
+  program.RunOver(arrays.y + 1, arrays.pointErrors + 1, count);
 }
 
 // The text sampling writes over every "_": the abscissa's 15 significant

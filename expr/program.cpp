@@ -7,7 +7,7 @@
 
 namespace zeval {
 
-using Op = Program::Op;
+using Shape = Program::Shape;
 
 namespace {
 
@@ -30,7 +30,7 @@ class ProgramBuilder final : public GroupSink {
   void Variable() override {
     NoteLeaf(Program::Leaf::Variable);
     program_.usesX_ = true;
-    Emit({Op::PushX});
+    Emit({Shape::PushX});
     entries_.push_back({false, 0});
     Grow(1);
   }
@@ -47,7 +47,7 @@ class ProgramBuilder final : public GroupSink {
       Fold(ApplyFunction(function, argument.value, foldError_), argument);
       return;
     }
-    EmitOnTop({Op::Call, function});
+    EmitOnTop({Shape::Call, 0, function});
   }
 
   void Binary(char op) override {
@@ -84,7 +84,7 @@ class ProgramBuilder final : public GroupSink {
 
   // Reading has stopped at an operation that always fails: nothing after it runs.
   void EmitFail(std::uint8_t code) {
-    Emit({Op::Fail, Function::Sin, code});
+    Emit({Shape::Fail, 0, Function::Unknown, code});
     Grow(1);
     failed_ = true;
   }
@@ -94,7 +94,7 @@ class ProgramBuilder final : public GroupSink {
   // A step on the stack top; when that top is x just pushed, the step fetches x itself.
   void EmitOnTop(Program::Instruction instruction) {
     Program::Instruction &last = program_.code_.back();
-    if (last.op == Op::PushX) {
+    if (last.shape == Shape::PushX) {
       instruction.pushX = true;
       last = instruction;
       return;
@@ -108,7 +108,7 @@ class ProgramBuilder final : public GroupSink {
   }
 
   void Push(long double value) {
-    Emit({Op::PushConst, Function::Sin, 0, 0, value});
+    Emit({Shape::PushConst, 0, Function::Unknown, 0, 0, value});
     Grow(1);
   }
 
@@ -118,7 +118,7 @@ class ProgramBuilder final : public GroupSink {
       entry.value = value;
       return;
     }
-    Emit({Op::Fail, Function::Sin, foldError_});
+    Emit({Shape::Fail, 0, Function::Unknown, foldError_});
     foldError_ = 0;
     entry.isConst = false;
     Grow(1);
@@ -126,48 +126,22 @@ class ProgramBuilder final : public GroupSink {
 
   void EmitWithConstRight(char op, long double c) {
     if (op == '^' && c == std::trunc(c) && c >= INT32_MIN && c <= INT32_MAX) {
-      const auto n = static_cast<std::int32_t>(c);
-      if (n == 2 || n == 3)
-        EmitOnTop({n == 2 ? Op::Square : Op::Cube});
-      else
-        EmitOnTop({Op::PowInt, Function::Sin, 0, n});
+      EmitOnTop({Shape::Power, op, Function::Unknown, 0, static_cast<std::int32_t>(c)});
       return;
     }
-    const Op ops[] = {Op::AddC, Op::SubC, Op::MulC, Op::DivC, Op::PowC};
-    EmitOnTop({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
+    EmitOnTop({Shape::ConstRight, op, Function::Unknown, 0, 0, c});
   }
 
-  void EmitWithConstLeft(char op, long double c) {
-    // Sum and product are commutative in IEEE arithmetic, to the last bit.
-    const Op ops[] = {Op::AddC, Op::RSubC, Op::MulC, Op::RDivC, Op::RPowC};
-    EmitOnTop({ops[OperatorIndex(op)], Function::Sin, 0, 0, c});
-  }
+  void EmitWithConstLeft(char op, long double c) { EmitOnTop({Shape::ConstLeft, op, Function::Unknown, 0, 0, c}); }
 
   void EmitBinary(char op) {
-    const bool rightIsX = program_.code_.back().op == Op::PushX;
-    if (rightIsX && op != '^') {
-      const Op fused[] = {Op::AddX, Op::SubX, Op::MulX, Op::DivX};
-      program_.code_.back().op = fused[OperatorIndex(op)];
+    Program::Instruction &last = program_.code_.back();
+    if (last.shape == Shape::PushX) {
+      last = {Shape::XRight, op};
     } else {
-      const Op ops[] = {Op::Add, Op::Sub, Op::Mul, Op::Div, Op::Pow};
-      Emit({ops[OperatorIndex(op)]});
+      Emit({Shape::Both, op});
     }
     --depth_;
-  }
-
-  static int OperatorIndex(char op) {
-    switch (op) {
-      case '+':
-        return 0;
-      case '-':
-        return 1;
-      case '*':
-        return 2;
-      case '/':
-        return 3;
-      default:
-        return 4;
-    }
   }
 
   Program &program_;
@@ -190,33 +164,6 @@ bool Program::Compile(std::string_view normalized, char mark, Underscore undersc
 
 namespace zeval {
 
-namespace {
-
-// Each step leaves its result in the cached stack top or reports the step's code.
-inline bool Checked(long double &top, long double r, std::uint8_t &error) {
-  top = r;
-  if (IsFault(r)) {
-    error = kZevalArithmeticFault;
-    return false;
-  }
-  return true;
-}
-
-inline bool Divided(long double &top, long double a, long double b, std::uint8_t &error) {
-  if (b == 0) {
-    error = kZevalDivisionByZero;
-    return false;
-  }
-  return Checked(top, a / b, error);
-}
-
-inline bool Applied(long double &top, long double r, const std::uint8_t &error) {
-  top = r;
-  return error == 0;
-}
-
-}  // namespace
-
 // The first operand read is a numeral, or the x marker holding the abscissa's
 // text: the numeral alone, or "0-" and the numeral, whose "0" always reads.
 long double Program::FirstLeafOnly(long double x, std::uint8_t xError, std::uint8_t &error) const {
@@ -225,106 +172,84 @@ long double Program::FirstLeafOnly(long double x, std::uint8_t xError, std::uint
   return 0;
 }
 
-long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error) const {
-  if (error) return FirstLeafOnly(x, xError, error);
-  if (stack_.size() < maxDepth_ + 1) stack_.resize(maxDepth_ + 1);
-  // The top of the stack lives in a local, the values below it in memory.
-  long double *below = stack_.data();
+// Every step before the first that reads x has constant operands, so only a
+// folded failure can come first.
+std::uint8_t Program::WithUnreadableX(std::uint8_t xError) const {
+  for (const Instruction &in : code_) {
+    if (in.shape == Shape::Fail) return in.code;
+    if (in.pushX || in.shape == Shape::PushX || in.shape == Shape::XRight) break;
+  }
+  return xError;
+}
+
+// The steps, with the top of the stack in a local and the values below it in memory.
+inline long double Program::Execute(long double x, long double *below, std::uint8_t &result) const {
+  std::uint8_t error = 0;
   long double top = 0;
   for (const Instruction &in : code_) {
     if (in.pushX) {
-      if (xError) {
-        error = xError;
-        return 0;
-      }
       *++below = top;
       top = x;
     }
-    bool ok = true;
-    switch (in.op) {
-      case Op::PushConst:
+    switch (in.shape) {
+      case Shape::PushConst:
         *++below = top;
         top = in.c;
         break;
-      case Op::PushX:
-        if (xError) {
-          error = xError;
-          return 0;
-        }
+      case Shape::PushX:
         *++below = top;
         top = x;
         break;
-      case Op::Fail:
-        error = in.code;
+      case Shape::Fail:
+        result = in.code;
         return 0;
-      case Op::Add:
-        ok = Checked(top, *below-- + top, error);
+      case Shape::Both:
+        top = ApplyBinary(in.op, *below--, top, error);
         break;
-      case Op::Sub:
-        ok = Checked(top, *below-- - top, error);
+      case Shape::ConstRight:
+        top = ApplyBinary(in.op, top, in.c, error);
         break;
-      case Op::Mul:
-        ok = Checked(top, *below-- * top, error);
+      case Shape::ConstLeft:
+        top = ApplyBinary(in.op, in.c, top, error);
         break;
-      case Op::Div:
-        ok = Divided(top, *below--, top, error);
+      case Shape::XRight:
+        top = ApplyBinary(in.op, top, x, error);
         break;
-      case Op::Pow:
-        ok = Applied(top, Power(*below--, top, error), error);
+      case Shape::Power:
+        top = IntPower(top, in.n, error);
         break;
-      case Op::AddC:
-        ok = Checked(top, top + in.c, error);
-        break;
-      case Op::SubC:
-        ok = Checked(top, top - in.c, error);
-        break;
-      case Op::MulC:
-        ok = Checked(top, top * in.c, error);
-        break;
-      case Op::DivC:
-        ok = Divided(top, top, in.c, error);
-        break;
-      case Op::PowC:
-        ok = Applied(top, Power(top, in.c, error), error);
-        break;
-      case Op::RSubC:
-        ok = Checked(top, in.c - top, error);
-        break;
-      case Op::RDivC:
-        ok = Divided(top, in.c, top, error);
-        break;
-      case Op::RPowC:
-        ok = Applied(top, Power(in.c, top, error), error);
-        break;
-      case Op::AddX:
-      case Op::SubX:
-      case Op::MulX:
-      case Op::DivX:
-        if (xError) {
-          error = xError;
-          return 0;
-        }
-        ok = in.op == Op::AddX   ? Checked(top, top + x, error)
-             : in.op == Op::SubX ? Checked(top, top - x, error)
-             : in.op == Op::MulX ? Checked(top, top * x, error)
-                                 : Divided(top, top, x, error);
-        break;
-      case Op::PowInt:
-        ok = Applied(top, IntPower(top, in.n, error), error);
-        break;
-      case Op::Square:
-        ok = Checked(top, top * top, error);
-        break;
-      case Op::Cube:
-        ok = Checked(top, top * top * top, error);
-        break;
-      case Op::Call:
-        ok = Applied(top, ApplyFunction(in.function, top, error), error);
+      case Shape::Call:
+        top = ApplyFunction(in.function, top, error);
         break;
     }
-    if (!ok) return 0;
+    if (error) {
+      result = error;
+      return 0;
+    }
   }
   return top;
+}
+
+long double Program::Run(long double x, std::uint8_t xError, std::uint8_t &error) const {
+  if (error) return FirstLeafOnly(x, xError, error);
+  if (xError && usesX_) {
+    error = WithUnreadableX(xError);
+    return 0;
+  }
+  if (stack_.size() < maxDepth_ + 1) stack_.resize(maxDepth_ + 1);
+  return Execute(x, stack_.data(), error);
+}
+
+void Program::RunOver(long double *values, unsigned char *errors, std::int32_t count) const {
+  if (stack_.size() < maxDepth_ + 1) stack_.resize(maxDepth_ + 1);
+  long double *const stack = stack_.data();
+  for (std::int32_t i = 0; i < count; ++i) {
+    const long double x = values[i];
+    if (errors[i] == 0 && !IsFault(x))
+      values[i] = Execute(x, stack, errors[i]);
+    else
+      values[i] = Run(x, IsFault(x) ? kZevalUnreadableNumeral : 0, errors[i]);
+  }
 }
 
 }  // namespace zeval

@@ -17,36 +17,23 @@ namespace zeval {
 // reading fails, becomes an instruction that reports its code at the same place.
 class Program {
  public:
-  enum class Op : std::uint8_t {
-    PushConst,
-    PushX,
-    Fail,
-    Add,
-    Sub,
-    Mul,
-    Div,
-    Pow,  // a b -> a op b
-    AddC,
-    SubC,
-    MulC,
-    DivC,
-    PowC,  // a -> a op c
-    RSubC,
-    RDivC,
-    RPowC,  // b -> c op b
-    AddX,
-    SubX,
-    MulX,
-    DivX,    // a -> a op x
-    PowInt,  // a -> a^n, n a whole constant
-    Square,
-    Cube,  // a -> a^2, a^3 by IntPower's steps
-    Call,  // a -> f(a)
+  // What a step reads and writes on the value stack.
+  enum class Shape : std::uint8_t {
+    PushConst,   // -> c
+    PushX,       // -> x
+    Fail,        // reports its code
+    Both,        // a b -> a op b
+    ConstRight,  // a -> a op c
+    ConstLeft,   // b -> c op b
+    XRight,      // a -> a op x
+    Power,       // a -> a^n, n a whole constant
+    Call,        // a -> f(a)
   };
 
   struct Instruction {
-    Op op;
-    Function function = Function::Sin;
+    Shape shape;
+    char op = 0;
+    Function function = Function::Unknown;
     std::uint8_t code = 0;
     std::int32_t n = 0;
     long double c = 0;
@@ -64,6 +51,11 @@ class Program {
   // it stays, unless reading that operand fails.
   long double Run(long double x, std::uint8_t xError, std::uint8_t &error) const;
 
+  // Run over many abscissas, each replaced by its value: a value that is not
+  // finite stands for an abscissa whose text cannot be read (31); errors[i] is
+  // the error byte of values[i].
+  void RunOver(long double *values, unsigned char *errors, std::int32_t count) const;
+
   bool UsesX() const { return usesX_; }
 
  private:
@@ -72,6 +64,10 @@ class Program {
   enum class Leaf : std::uint8_t { Number, Variable, Unreadable };
 
   long double FirstLeafOnly(long double x, std::uint8_t xError, std::uint8_t &error) const;
+  // The code of a run whose x cannot be read: that of a failure before the
+  // first step that reads x, or else the reading's.
+  std::uint8_t WithUnreadableX(std::uint8_t xError) const;
+  long double Execute(long double x, long double *below, std::uint8_t &error) const;
 
   std::vector<Instruction> code_;
   std::size_t maxDepth_ = 0;

@@ -1,6 +1,7 @@
 #include "projectio.h"
 
 #include <QApplication>
+#include <QStatusBar>
 #include <utility>
 
 #include "calcform.h"
@@ -26,6 +27,25 @@ class TWaitCursor {
   ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
   TWaitCursor(const TWaitCursor &) = delete;
   TWaitCursor &operator=(const TWaitCursor &) = delete;
+};
+
+// While the layers of a project are sampled, the plot window's status bar
+// counts them, so that a big project never looks hung; the coordinates come
+// back afterwards.
+class TLoadProgress {
+ public:
+  explicit TLoadProgress(std::size_t total) : total_(total) {}
+  ~TLoadProgress() { FieldForm->CoordSB->clearMessage(); }
+  TLoadProgress(const TLoadProgress &) = delete;
+  TLoadProgress &operator=(const TLoadProgress &) = delete;
+
+  void Show(std::size_t done) {
+    FieldForm->CoordSB->showMessage(QStringLiteral("Чтение слоёв: %1 из %2").arg(done).arg(total_));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+
+ private:
+  std::size_t total_;
 };
 
 // The settings lines read take effect, each group where its values go.
@@ -68,6 +88,7 @@ void ShowProjectContents(const TProjectContents &contents, const TProjectRead &r
   ApplySettings(contents, read.SettingsRead);
   if (!read.BoundsRead) return;
   ProjectLayers->Start(contents.Bounds);
-  std::vector<TGraph> graphs = SampleLayers(contents);
+  TLoadProgress progress(contents.Layers.size());
+  std::vector<TGraph> graphs = SampleLayers(contents, [&progress](std::size_t done) { progress.Show(done); });
   for (std::size_t i = 0; i < graphs.size(); ++i) ProjectLayers->Add(std::move(graphs[i]), contents.Layers[i].Style);
 }

@@ -1,6 +1,11 @@
 #include "graphsampler.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
 #include <cstdint>
 
 #include "expression.h"
@@ -29,13 +34,36 @@ void SampleGraph(TGraph &graph, const TBounds &bounds) {
                   LengthOf(graph.PointErrors), &graph.ErrorCode, &graph.CalcTime);
 }
 
-std::vector<TGraph> SampleLayers(const TProjectContents &contents) {
+// The library keeps nothing between calls, so layers sampled on separate
+// threads get exactly the arrays they would get one after another.
+std::vector<TGraph> SampleLayers(const TProjectContents &contents, const std::function<void(std::size_t)> &progress) {
   std::vector<TGraph> graphs(contents.Layers.size());
-  for (std::size_t i = 0; i < graphs.size(); ++i) {
-    graphs[i].Expression = contents.Layers[i].Expression;
-    graphs[i].PointCount = contents.Layers[i].PointCount;
-    graphs[i].Visible = contents.Layers[i].Visible;
-    SampleGraph(graphs[i], contents.Bounds);
+  std::atomic<std::size_t> next = 0, done = 0;
+  std::exception_ptr failure;
+  std::mutex failureMutex;
+  const std::thread::id caller = std::this_thread::get_id();
+  const auto work = [&] {
+    try {
+      for (std::size_t i = next++; i < graphs.size(); i = next++) {
+        graphs[i].Expression = contents.Layers[i].Expression;
+        graphs[i].PointCount = contents.Layers[i].PointCount;
+        graphs[i].Visible = contents.Layers[i].Visible;
+        SampleGraph(graphs[i], contents.Bounds);
+        ++done;
+        if (progress && std::this_thread::get_id() == caller) progress(done);
+      }
+    } catch (...) {
+      next = graphs.size();
+      const std::lock_guard lock(failureMutex);
+      failure = std::current_exception();
+    }
+  };
+  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  {
+    std::vector<std::jthread> helpers;
+    for (std::size_t t = 1; t < std::min(cores, graphs.size()); ++t) helpers.emplace_back(work);
+    work();
   }
+  if (failure) std::rethrow_exception(failure);
   return graphs;
 }

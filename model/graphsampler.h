@@ -1,6 +1,8 @@
 #ifndef LUMOPLOT_MODEL_GRAPHSAMPLER_H
 #define LUMOPLOT_MODEL_GRAPHSAMPLER_H
 
+#include <cstddef>
+#include <functional>
 #include <vector>
 
 #include "bounds.h"
@@ -15,7 +17,9 @@
 void SampleGraph(TGraph &graph, const TBounds &bounds);
 
 // The layers of a project file as records, each sampled over the file's
-// bounds, in file order.
-std::vector<TGraph> SampleLayers(const TProjectContents &contents);
+// bounds, in file order, on all cores. progress, when given, hears on the
+// calling thread how many layers are done.
+std::vector<TGraph> SampleLayers(const TProjectContents &contents,
+                                 const std::function<void(std::size_t)> &progress = {});
 
 #endif

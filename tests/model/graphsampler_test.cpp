@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,32 @@ TEST(GraphSampler, ResamplingForgetsEarlierErrors) {
   SampleGraph(graph, {.MinX = 1, .MaxX = 3});
   EXPECT_EQ(graph.PointErrors, (std::vector<unsigned char>{3, 0, 0, 0}));
   EXPECT_EQ(graph.YValues[1], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Layers sampled on all cores get exactly the arrays one by one would give.
+TEST(GraphSampler, LayersSampledTogetherEqualLayersSampledOneByOne) {
+  TProjectContents contents;
+  contents.Bounds = {-3, 7, -1, 1};
+  const char *expressions[] = {"sin(x)", "1/x", "x^3-x", "ln(x)", "a)+b", "exp(x)", "sqrt(x)", "tg(x)", "2x"};
+  for (const char *expression : expressions) contents.Layers.push_back({expression, 5000, true, {}});
+  std::size_t heard = 0;
+  const std::vector<TGraph> together = SampleLayers(contents, [&heard](std::size_t done) { heard = done; });
+  ASSERT_EQ(together.size(), std::size(expressions));
+  EXPECT_GT(heard, 0u);
+  for (std::size_t i = 0; i < together.size(); ++i) {
+    TGraph alone;
+    alone.Expression = expressions[i];
+    alone.PointCount = 5000;
+    SampleGraph(alone, contents.Bounds);
+    EXPECT_EQ(together[i].ErrorCode, alone.ErrorCode) << expressions[i];
+    EXPECT_EQ(together[i].PointErrors, alone.PointErrors) << expressions[i];
+    for (std::size_t k = 0; k < alone.YValues.size(); ++k)
+      ASSERT_EQ(std::memcmp(&together[i].YValues[k], &alone.YValues[k], 10), 0) << expressions[i] << " " << k;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs each one.
 #   bash scripts/fuzz.sh            20000 runs per target over the seed corpus
-#   bash scripts/fuzz.sh 600        600 seconds per target
+#   bash scripts/fuzz.sh 600        600 seconds per target, then the abscissa
+#                                   tests over millions of values (needs the
+#                                   default build)
 # New inputs go to build-fuzz/corpus/<target>/ (the committed seeds stay as they
 # are); a crash leaves its input in build-fuzz/ and fails the script.
 set -euo pipefail
@@ -25,4 +27,8 @@ for target in check_expression fill_ext_result fill_result_array project_reader;
     failed=1
   fi
 done
+# A long run also proves the fast abscissa rounding on millions of values.
+if [[ -n "$seconds" && -x build/bin/zeval_tests ]]; then
+  LUMOPLOT_THOROUGH=1 build/bin/zeval_tests --gtest_filter='AbscissaTest.*' --gtest_brief=1 || failed=1
+fi
 exit "${failed:-0}"

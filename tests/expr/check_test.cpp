@@ -4,6 +4,7 @@
 
 #include "decimal_mark.h"
 #include "checker.h"
+#include "readable.h"
 
 namespace {
 
@@ -12,6 +13,8 @@ struct CheckCase {
   std::uint8_t dotCode;    // with "." as the locale's mark
   std::uint8_t commaCode;  // with ","
 };
+
+void PrintTo(const CheckCase &c, std::ostream *out) { PrintReadable(c.text, out); }
 
 class CheckTest : public testing::TestWithParam<CheckCase> {};
 

@@ -79,6 +79,10 @@ struct ArrayCase {
   unsigned char expected;
 };
 
+void PrintTo(const ArrayCase &c, std::ostream *out) {
+  *out << c.count << " samples into " << c.xLength << ", " << c.yLength << ", " << c.errorsLength;
+}
+
 class SampleArraysTest : public LibraryTest, public testing::WithParamInterface<ArrayCase> {};
 
 TEST_P(SampleArraysTest, NeverWritesPastAnArray) {

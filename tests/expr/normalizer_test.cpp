@@ -2,6 +2,7 @@
 
 #include "decimal_mark.h"
 #include "normalizer.h"
+#include "readable.h"
 
 namespace {
 
@@ -10,6 +11,11 @@ struct NormalForm {
   char mark;
   const char *expected;
 };
+
+void PrintTo(const NormalForm &form, std::ostream *out) {
+  PrintReadable(form.text, out);
+  *out << " with '" << form.mark << "'";
+}
 
 class NormalizerTest : public testing::TestWithParam<NormalForm> {};
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+// The library links nothing of the program's, so it has these of its own
+// beside the program's decimal texts (model/decimaltext.h).
 namespace zeval {
 
 // A nonzero finite value rounded to 15 significant digits:

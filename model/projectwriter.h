@@ -21,8 +21,4 @@ class TProjectWriter {
   std::string bytes_;
 };
 
-// The 23-character form of a real: sign position, 15 significant digits
-// rounded half away from zero, "E", exponent sign and 4 digits.
-std::string ProjectRealText(long double value);
-
 #endif

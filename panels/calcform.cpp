@@ -7,8 +7,8 @@
 #include <QToolButton>
 
 #include "calcoptform.h"
-#include "calcresult.h"
 #include "dialogs.h"
+#include "decimaltext.h"
 #include "expression.h"
 #include "expressionedit.h"
 #include "helpviewer.h"
@@ -94,7 +94,8 @@ QString TCalcForm::Evaluate() const {
   if (check.Code != 0) return ErrorText(check.Code);
   long double value = 0;
   if (const unsigned char code = EvaluateConstant(check.Bytes, value)) return ErrorText(code);
-  return CalcResultText(value, CalcFormat, CalcPrecision, CalcDigits, QLocale().decimalPoint());
+  return QString::fromStdString(
+      CalcResultText(value, CalcFormat, CalcPrecision, CalcDigits, QLocale().decimalPoint().toStdString()));
 }
 
 // The dialog is not filled from the settings first: its controls are its own

@@ -4,12 +4,12 @@
 #include <QLocale>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <charconv>
 #include <cmath>
 
 #include "axiscopypainter.h"
 #include "chart.h"
 #include "colorvalue.h"
+#include "decimaltext.h"
 #include "project.h"
 #include "scaleform.h"
 
@@ -38,32 +38,9 @@ void SetUpChart(Chart &chart) {
 
 bool Within(long double value, double minimum, double maximum) { return minimum <= value && value <= maximum; }
 
-// Digits of |value| rounded at the given decimal position, C locale.
-std::string FixedDigits(double value, int decimals) {
-  char buffer[400];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-  return std::string(buffer, result.ptr);
-}
-
 }  // namespace
 
 QString OutsideCursorText() { return QStringLiteral("Текущие координаты курсора: Вне области вывода"); }
-
-QString FormatCoordinate(long double value, QChar mark) {
-  const double v = static_cast<double>(value);
-  if (v == 0 || !std::isfinite(v)) return QStringLiteral("0") + mark + QStringLiteral("0000");
-  char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific, 9);
-  const std::string scientific(buffer, result.ptr);
-  const int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
-  if (exponent >= 10) return QString::fromStdString(scientific).toUpper().replace('.', mark);
-  // Rounded at the 10th significant digit or the 4th decimal, whichever comes first.
-  std::string text = FixedDigits(v, std::clamp(9 - exponent, 0, 4));
-  if (text.find('.') == std::string::npos) text += '.';
-  text.append(4 - (text.size() - text.find('.') - 1), '0');
-  if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);
-  return QString::fromStdString(text).replace('.', mark);
-}
 
 TFieldForm::TFieldForm(QWidget *parent)
     : QWidget(parent), FC(new Chart(this)), CoordSB(new QStatusBar(this)), coordText_(new QLabel(CoordSB)) {
@@ -122,9 +99,9 @@ QString TFieldForm::CursorText(QPoint pixel) const {
   if (!Within(x, FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom)) ||
       !Within(y, FC->minimum(ChartAxis::Left), FC->maximum(ChartAxis::Left)))
     return OutsideCursorText();
-  const QChar mark = QLocale().decimalPoint().at(0);
-  return QStringLiteral("Текущие координаты курсора: ") + FormatCoordinate(x, mark) + QStringLiteral(" : ") +
-         FormatCoordinate(y, mark);
+  const std::string mark = QLocale().decimalPoint().toStdString();
+  return QStringLiteral("Текущие координаты курсора: ") + QString::fromStdString(CoordinateText(x, mark)) +
+         QStringLiteral(" : ") + QString::fromStdString(CoordinateText(y, mark));
 }
 
 void TFieldForm::FCMouseMove(QPoint pixel) { coordText_->setText(CursorText(pixel)); }

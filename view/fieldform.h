@@ -53,6 +53,4 @@ extern TFieldForm *FieldForm;
 
 // The outside text of the cursor read-out.
 QString OutsideCursorText();
-// A coordinate as the read-out shows it: 10 significant digits, 4 decimals,
-// the locale's mark; scientific beyond 10 integer digits.
-QString FormatCoordinate(long double value, QChar mark);
+

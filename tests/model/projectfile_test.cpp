@@ -25,39 +25,6 @@ using namespace std::string_literals;
 
 namespace {
 
-struct RealCase {
-  long double value;
-  const char *text;
-};
-
-TEST(ProjectRealTest, TwentyThreeCharactersFifteenDigits) {
-  for (const RealCase &c :
-       {RealCase{10, " 1.00000000000000E+0001"}, RealCase{-10, "-1.00000000000000E+0001"},
-        RealCase{0, " 0.00000000000000E+0000"}, RealCase{-0.0L, "-0.00000000000000E+0000"},
-        RealCase{0.5L, " 5.00000000000000E-0001"}, RealCase{-5, "-5.00000000000000E+0000"},
-        RealCase{1.0L / 3, " 3.33333333333333E-0001"}, RealCase{2.0L / 3, " 6.66666666666667E-0001"},
-        RealCase{123456789012345.5L, " 1.23456789012346E+0014"},
-        RealCase{-999999999999999.5L, "-1.00000000000000E+0015"}, RealCase{1e-4000L, " 1.00000000000000E-4000"},
-        RealCase{1.18973149535723176502e4932L, " 1.18973149535723E+4932"}}) {
-    EXPECT_EQ(ProjectRealText(c.value), c.text);
-    EXPECT_EQ(ProjectRealText(c.value).size(), 23u);
-  }
-}
-
-TEST(ProjectRealTest, WrittenRealsReadBackToTheirFifteenDigits) {
-  std::mt19937_64 random(5);
-  std::uniform_real_distribution<long double> unit(-1, 1);
-  for (int i = 0; i < 20000; ++i) {
-    const long double value = std::ldexp(unit(random), static_cast<int>(random() % 400) - 200);
-    TProjectWriter writer;
-    writer.WriteReal(value);
-    TProjectReader reader(writer.Bytes());
-    const long double back = reader.ReadReal();
-    ASSERT_LE(std::fabs(back - value), std::fabs(value) * 1e-14L) << ProjectRealText(value);
-    ASSERT_EQ(ProjectRealText(back), ProjectRealText(value));
-  }
-}
-
 struct IntegerCase {
   const char *text;
   bool reads;

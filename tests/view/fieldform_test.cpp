@@ -6,24 +6,6 @@
 
 namespace {
 
-struct CoordinateCase {
-  long double value;
-  QChar mark;
-  const char *text;
-};
-
-TEST(CoordinateFormatTest, TenSignificantDigitsFourDecimals) {
-  for (const CoordinateCase &c :
-       {CoordinateCase{1.5L, ',', "1,5000"}, CoordinateCase{-2.25L, ',', "-2,2500"}, CoordinateCase{10, '.', "10.0000"},
-        CoordinateCase{0, ',', "0,0000"}, CoordinateCase{-0.00001L, ',', "0,0000"},
-        CoordinateCase{0.00005L, '.', "0.0001"}, CoordinateCase{123456.123456L, ',', "123456,1235"},
-        CoordinateCase{1234567.891234L, ',', "1234567,8910"}, CoordinateCase{999.99999L, '.', "1000.0000"},
-        CoordinateCase{9999999999.4L, '.', "9999999999.0000"},
-        CoordinateCase{12345678901.0L, ',', "1,234567890E+10"}}) {
-    EXPECT_EQ(FormatCoordinate(c.value, c.mark), QString::fromUtf8(c.text)) << static_cast<double>(c.value);
-  }
-}
-
 class FieldFormTest : public ViewTest {};
 
 TEST_F(FieldFormTest, CursorReadOutCoversThePlotAreaBordersIncluded) {

@@ -225,10 +225,11 @@ void TMainForm::ShowMaximised() {
   FormShow();
 }
 
-// Closing the frame ends the program, even while the help viewer is open.
+// Closing the frame ends the program at once, even while the help viewer is
+// open: exit() leaves the event loop without asking the other windows first.
 void TMainForm::closeEvent(QCloseEvent *event) {
   QMainWindow::closeEvent(event);
-  if (event->isAccepted()) QCoreApplication::quit();
+  if (event->isAccepted()) QCoreApplication::exit(0);
 }
 
 // The plot window is never destroyed: its close box only minimises it.

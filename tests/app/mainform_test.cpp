@@ -1,8 +1,12 @@
+#include <QDeadlineTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QThread>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -14,6 +18,7 @@
 #include "layersform.h"
 #include "newform.h"
 #include "scaleform.h"
+#include "vncviewer.h"
 #include "zoomform.h"
 
 namespace {
@@ -233,6 +238,57 @@ TEST_F(AppTest, ExitClosesTheFrameWithoutAQuestion) {
   ChooseFromMenu(MainForm->N1, MainForm->N7);
   EXPECT_FALSE(MainForm->isVisible());
   EXPECT_TRUE(dialogs->messages.empty());
+}
+
+quint16 FreePort() {
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost, 0);
+  return server.serverPort();
+}
+
+// What the program wrote to its error output, less the remote screen's own
+// note of its port.
+QString ErrorOutput(QProcess &program) {
+  QStringList lines = QString::fromLocal8Bit(program.readAllStandardError()).split(QLatin1Char('\n'));
+  lines.removeIf([](const QString &line) { return line.isEmpty() || line.startsWith(QStringLiteral("QVncServer")); });
+  return lines.join(QLatin1Char('\n'));
+}
+
+// The real program with a sample project, on a remote screen of its own: the
+// start prints nothing, and "Выход", the last item of the "Проект" menu, ends
+// the process although the panels are still shown.
+TEST(ProgramTest, StartsQuietlyAndEndsOnExit) {
+  constexpr std::uint32_t kUp = 0xff52, kReturn = 0xff0d;
+  const QPoint projectMenu(20, 8);
+  const quint16 port = FreePort();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("vnc:size=1600x1000:port=%1").arg(port));
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumoplot"),
+                {QStringLiteral(LUMOPLOT_SOURCE_DIR "/Samples/trigonometry.lpp")});
+  ASSERT_TRUE(program.waitForStarted());
+  TVncViewer viewer;
+  ASSERT_TRUE(viewer.Connect(port, 20000));
+  // Clicks before the frame is up find no menu; the user simply tries again,
+  // and like a user waits for the menu to open before using the keys.
+  const QDeadlineTimer deadline(30000);
+  while (program.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+    viewer.Click(projectMenu);
+    QThread::msleep(300);
+    viewer.Key(kUp);
+    viewer.Key(kReturn);
+    program.waitForFinished(1000);
+  }
+  if (program.state() != QProcess::NotRunning) {
+    program.kill();
+    program.waitForFinished();
+    FAIL() << "the program still runs after Exit";
+  }
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(program.exitCode(), 0);
+  EXPECT_EQ(ErrorOutput(program), QString());
 }
 
 }  // namespace

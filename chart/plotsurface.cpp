@@ -107,8 +107,14 @@ void PlotSurface::setBackgroundColors(const QColor &bottom, const QColor &top) {
   setBackground(QBrush(gradient));
 }
 
+// A window being laid out can pass through an empty size; there is nothing to draw then, and
+// drawing into empty buffers only makes the painter complain.
+void PlotSurface::resizeEvent(QResizeEvent *event) {
+  if (!size().isEmpty()) QCustomPlot::resizeEvent(event);
+}
+
 void PlotSurface::ensureLayout() {
-  if (viewport().size() != size()) {
+  if (viewport().size() != size() && !size().isEmpty()) {
     setViewport(rect());
     mLayoutValid = false;
   }

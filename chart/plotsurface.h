@@ -34,6 +34,7 @@ class PlotSurface : public QCustomPlot {
 
  protected:
   void updateLayout() override;
+  void resizeEvent(QResizeEvent *event) override;
 
  private:
   void setUpLayers();

@@ -335,9 +335,10 @@ void Chart::redrawNow() {
   mPlot->replot(QCustomPlot::rpImmediateRefresh);
 }
 
-QImage Chart::toImage() const {
+QImage Chart::toImage(qreal devicePixelRatio) const {
   fitSurface();
-  QImage image(size(), QImage::Format_RGB32);
+  QImage image(size() * devicePixelRatio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::white);
   QCPPainter painter(&image);
   mPlot->toPainter(&painter, width(), height());

@@ -104,7 +104,9 @@ class Chart : public QWidget {
 
   // Output.
   void redrawNow();
-  QImage toImage() const;
+  // The chart as a screen of the given device pixel ratio shows it, in an image of that many
+  // pixels per pixel of the chart; at ratio 1 as large as the chart.
+  QImage toImage(qreal devicePixelRatio = 1) const;
   // Draws the chart, scaled keeping its proportions, centred in a target rectangle.
   void paint(QPainter &painter, const QRectF &target) const;
   // One page: the chart within margins of a tenth of the page.

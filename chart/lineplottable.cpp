@@ -18,6 +18,14 @@ bool isRasterTarget(const QPainter &painter) {
          t.m11() == t.m22() && t.m11() > 0;
 }
 
+// The world transform under which painting lands on device pixels one to one. On a device with a
+// pixel ratio above 1 the painter scales every drawing by that ratio beneath the world transform,
+// so the raster, which is made of device pixels, is drawn scaled down by it first.
+QTransform fromDevice(const QPainter &painter) {
+  const qreal ratio = painter.device()->devicePixelRatio();
+  return QTransform::fromScale(1 / ratio, 1 / ratio);
+}
+
 QRect deviceArea(const QPainter &painter) {
   const QRect device(0, 0, painter.device()->width(), painter.device()->height());
   if (!painter.hasClipping()) return device;
@@ -127,7 +135,7 @@ void LinePlottable::drawRastered(QCPPainter &painter) {
   const Pending pending = *std::exchange(mPending, std::nullopt);
   pending.batch->complete(pending.job);
   painter.save();
-  painter.resetTransform();
+  painter.setWorldTransform(fromDevice(painter));
   mRaster.paint(painter);
   painter.restore();
 }

@@ -20,6 +20,7 @@
 #include "output.h"
 #include "projectio.h"
 #include "selfuncform.h"
+#include "smalltoolbar.h"
 #include "themeicon.h"
 #include "toolwindow.h"
 #include "windowexposure.h"
@@ -106,7 +107,6 @@ void TMainForm::createToolBars() {
   MainTB->setObjectName(QStringLiteral("MainTB"));
   MainTB->setMovable(false);
   MainTB->setFloatable(false);
-  MainTB->setIconSize(QSize(16, 16));
   MainTB->addSeparator();
   MainTB->addActions({NewButton, OpenButton, SaveButton});
   MainTB->addSeparator();
@@ -119,6 +119,7 @@ void TMainForm::createToolBars() {
   MainTB->addActions({N13, N14, N15});
   MainTB->addSeparator();
   MainTB->addActions({InfoButton, HelpButton});
+  MakeSmallToolBar(*MainTB, true);
 
   ScaleTB = NamedToolButton(N13, "ScaleTB");
   LayersTB = NamedToolButton(N14, "LayersTB");

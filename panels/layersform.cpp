@@ -20,6 +20,7 @@
 #include "project.h"
 #include "expressionedit.h"
 #include "projectcharts.h"
+#include "smalltoolbar.h"
 #include "zeval.h"
 
 TLayersForm *LayersForm = nullptr;
@@ -68,8 +69,7 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   LayersLB->setGeometry(2, 4, 196, 133);
   LayersLB->setSelectionMode(QAbstractItemView::SingleSelection);
   auto *bar = new QToolBar(this);
-  bar->setIconSize(QSize(16, 16));
-  bar->move(2, 140);
+  bar->move(2, 142);
   NewButton = AddToolButton(bar, QStringLiteral("list-add"), QStringLiteral("Новый"));
   bar->addSeparator();
   VisButton = AddToolButton(bar, QStringLiteral("view-visible"), QStringLiteral("Видимость"));
@@ -82,7 +82,7 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   DelButton = AddToolButton(bar, QStringLiteral("list-remove"), QStringLiteral("Удалить"));
   bar->addSeparator();
   HelpButton = AddToolButton(bar, QStringLiteral("help-contents"), QStringLiteral("Помощь"));
-  bar->adjustSize();
+  MakeSmallToolBar(*bar, false);
   connect(LayersLB, &QListWidget::itemSelectionChanged, this, &TLayersForm::UpdateButtons);
   connect(NewButton, &QToolButton::clicked, this, &TLayersForm::NewButtonClick);
   connect(VisButton, &QToolButton::clicked, this, &TLayersForm::VisButtonClick);

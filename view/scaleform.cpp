@@ -15,6 +15,7 @@
 #include "project.h"
 #include "rectangleseries.h"
 #include "scaleoptform.h"
+#include "smalltoolbar.h"
 #include "zoomform.h"
 
 TScaleForm *ScaleForm = nullptr;
@@ -67,12 +68,11 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   YLabel = Label(this, QStringLiteral("-"), {84, 206});
   YLabel->setMinimumWidth(44);
   auto *bar = new QToolBar(this);
-  bar->setIconSize(QSize(16, 16));
-  bar->move(129, 199);
+  bar->move(129, 201);
   ZoomButton = AddToolButton(bar, QStringLiteral("zoom-in"), QStringLiteral("Точное увеличение"));
   OptButton = AddToolButton(bar, QStringLiteral("preferences-system"), QStringLiteral("Настройки"));
   HelpButton = AddToolButton(bar, QStringLiteral("help-contents"), QStringLiteral("Справка"));
-  bar->adjustSize();
+  MakeSmallToolBar(*bar, false);
   ZoomButton->setEnabled(false);
   connect(ZoomButton, &QToolButton::clicked, this, &TScaleForm::ZoomButtonClick);
   connect(OptButton, &QToolButton::clicked, this, &TScaleForm::OptButtonClick);

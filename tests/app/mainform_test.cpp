@@ -107,6 +107,27 @@ TEST_F(AppTest, PanelsStandInAColumnAtTheRightBelowTheToolBar) {
             QSize(frame.width() - ScaleForm->frameGeometry().width() - 32, frame.height() - 82));
 }
 
+// Small tool buttons, 22 pixels square, in bars sized to them: the main tool
+// bar is 24 pixels high with separators 8 wide, and the panels' bars stand
+// where they are designed with every button inside the panel.
+TEST_F(AppTest, ToolBarsHoldSmallButtonsInsideTheirWindows) {
+  EXPECT_EQ(MainForm->MainTB->height(), 24);
+  const std::pair<QWidget *, QPoint> panels[] = {{ScaleForm, {129, 201}}, {LayersForm, {2, 142}}};
+  for (const auto &[panel, at] : panels) EXPECT_EQ(panel->findChild<QToolBar *>()->pos(), at);
+  for (QToolBar *bar : {MainForm->MainTB, ScaleForm->findChild<QToolBar *>(), LayersForm->findChild<QToolBar *>()}) {
+    QWidget *window = bar->window();
+    for (QAction *action : bar->actions()) {
+      const QWidget *item = bar->widgetForAction(action);
+      const QString what = window->windowTitle() + QLatin1Char(' ') + action->toolTip();
+      if (action->isSeparator())
+        EXPECT_EQ(item->width(), 8) << what.toStdString();
+      else
+        EXPECT_EQ(item->size(), QSize(22, 22)) << what.toStdString();
+      EXPECT_TRUE(window->rect().contains(QRect(item->mapTo(window, QPoint()), item->size()))) << what.toStdString();
+    }
+  }
+}
+
 enum class Way { Menu, Button, CloseBox };
 
 struct Step {

@@ -31,7 +31,9 @@ namespace {
 
 const QString Title = QStringLiteral("Lumoplot 2003");
 
-QIcon CommandIcon(const char *name) { return ThemeIcon(QString::fromLatin1(name)); }
+// Pictures under a standard name where one fits the command, else our own.
+QIcon Standard(const char *name) { return ThemeIcon(QString::fromLatin1(name)); }
+QIcon Own(const char *name) { return OwnIcon(QString::fromLatin1(name)); }
 
 }  // namespace
 
@@ -47,23 +49,26 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
 }
 
 void TMainForm::createActions() {
-  NewButton = CreateCommand("NewButton", "Новый", "Новый проект", "document-new", &TMainForm::NewButtonClick);
-  OpenButton =
-      CreateCommand("OpenButton", "Открыть...", "Открыть проект", "document-open", &TMainForm::OpenButtonClick);
-  SaveButton =
-      CreateCommand("SaveButton", "Сохранить...", "Сохранить проект", "document-save", &TMainForm::SaveButtonClick);
-  SavePButton = CreateCommand("SavePButton", "Сохранить графики...", "Сохранить графики", "image-x-generic",
+  NewButton = CreateCommand("NewButton", "Новый", "Новый проект", Standard("document-new"), &TMainForm::NewButtonClick);
+  OpenButton = CreateCommand("OpenButton", "Открыть...", "Открыть проект", Standard("document-open"),
+                             &TMainForm::OpenButtonClick);
+  SaveButton = CreateCommand("SaveButton", "Сохранить...", "Сохранить проект", Standard("document-save"),
+                             &TMainForm::SaveButtonClick);
+  SavePButton = CreateCommand("SavePButton", "Сохранить графики...", "Сохранить графики", Standard("image-x-generic"),
                               &TMainForm::SavePButtonClick);
-  SaveTButton = CreateCommand("SaveTButton", "Сохранить значения...", "Сохранить значения", "text-x-generic",
+  SaveTButton = CreateCommand("SaveTButton", "Сохранить значения...", "Сохранить значения", Standard("text-x-generic"),
                               &TMainForm::SaveTButtonClick);
-  PrintPButton = CreateCommand("PrintPButton", "Печатать графики...", "Печатать графики", "document-print",
+  PrintPButton = CreateCommand("PrintPButton", "Печатать графики...", "Печатать графики", Standard("document-print"),
                                &TMainForm::PrintPButtonClick);
-  PrintTButton = CreateCommand("PrintTButton", "Печатать значения...", "Печатать значения", "lumoplot-print-values",
+  PrintTButton = CreateCommand("PrintTButton", "Печатать значения...", "Печатать значения", Own("print-values"),
                                &TMainForm::PrintTButtonClick);
-  OptButton = CreateCommand("OptButton", "Настройки...", "Настройки", "preferences-system", &TMainForm::OptButtonClick);
-  InfoButton = CreateCommand("InfoButton", "О программе...", "О программе", "help-about", &TMainForm::InfoButtonClick);
-  HelpButton = CreateCommand("HelpButton", "Справка", "Справка", "help-contents", &TMainForm::HelpButtonClick);
-  N7 = CreateCommand("N7", "Выход", QString(), "application-exit", &TMainForm::N7Click);
+  OptButton = CreateCommand("OptButton", "Настройки...", "Настройки", Standard("preferences-system"),
+                            &TMainForm::OptButtonClick);
+  InfoButton =
+      CreateCommand("InfoButton", "О программе...", "О программе", Standard("help-about"), &TMainForm::InfoButtonClick);
+  HelpButton =
+      CreateCommand("HelpButton", "Справка", "Справка", Standard("help-contents"), &TMainForm::HelpButtonClick);
+  N7 = CreateCommand("N7", "Выход", QString(), Standard("application-exit"), &TMainForm::N7Click);
 
   NewButton->setShortcut(Qt::Key_F2);
   OpenButton->setShortcut(Qt::Key_F3);
@@ -74,9 +79,9 @@ void TMainForm::createActions() {
 
 // All three panels start shown, so their toggles start checked.
 void TMainForm::createPanelToggles() {
-  N13 = CreatePanelToggle("N13", "Навигатор", "lumoplot-navigator");
-  N14 = CreatePanelToggle("N14", "Слои", "lumoplot-layers");
-  N15 = CreatePanelToggle("N15", "Калькулятор", "accessories-calculator");
+  N13 = CreatePanelToggle("N13", "Навигатор", Own("navigator"));
+  N14 = CreatePanelToggle("N14", "Слои", Own("layers"));
+  N15 = CreatePanelToggle("N15", "Калькулятор", Standard("accessories-calculator"));
 }
 
 void TMainForm::createMenus() {
@@ -159,8 +164,8 @@ void TMainForm::createMdiArea() {
   setCentralWidget(MdiArea);
 }
 
-QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon) {
-  auto *action = new QAction(CommandIcon(icon), caption, this);
+QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint, const QIcon &icon) {
+  auto *action = new QAction(icon, caption, this);
   action->setObjectName(QString::fromLatin1(name));
   if (!hint.isEmpty()) {
     action->setToolTip(hint);
@@ -169,18 +174,20 @@ QAction *TMainForm::CreateAction(const char *name, const QString &caption, const
   return action;
 }
 
-QAction *TMainForm::CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
+QAction *TMainForm::CreateCommand(const char *name, const QString &caption, const QString &hint, const QIcon &icon,
                                   void (TMainForm::*handler)()) {
   QAction *command = CreateAction(name, caption, hint, icon);
   connect(command, &QAction::triggered, this, handler);
   return command;
 }
 
-QAction *TMainForm::CreatePanelToggle(const char *name, const QString &caption, const char *icon) {
+QAction *TMainForm::CreatePanelToggle(const char *name, const QString &caption, const QIcon &icon) {
   const QString hint = QStringLiteral("Показать/скрыть панель \"%1\"").arg(caption);
   QAction *toggle = CreateAction(name, caption, hint, icon);
   toggle->setCheckable(true);
   toggle->setChecked(true);
+  // In the menu a check mark shows the state; a picture would hide it.
+  toggle->setIconVisibleInMenu(false);
   return toggle;
 }
 

@@ -7,6 +7,7 @@
 
 class QAction;
 class QFileDialog;
+class QIcon;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -81,10 +82,10 @@ class TMainForm : public QMainWindow {
   void createMdiArea();
   void createFileDialogs();
 
-  QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon);
-  QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
+  QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const QIcon &icon);
+  QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const QIcon &icon,
                          void (TMainForm::*handler)());
-  QAction *CreatePanelToggle(const char *name, const QString &caption, const char *icon);
+  QAction *CreatePanelToggle(const char *name, const QString &caption, const QIcon &icon);
   QMenu *AddMenu(const char *name, const QString &title);
   QToolButton *NamedToolButton(QAction *action, const char *name);
   void AttachPanel(QAction *toggle, TToolWindow *panel);

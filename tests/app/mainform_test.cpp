@@ -1,4 +1,6 @@
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -6,6 +8,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QToolBar>
 #include <QToolButton>
@@ -23,6 +26,13 @@
 
 namespace {
 
+// How an item begins in the menu: "*" for a picture, "[x] " or "[ ] " for a
+// check mark.
+QString ItemMark(const QAction *item) {
+  if (item->isCheckable()) return item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ");
+  return !item->icon().isNull() && item->isIconVisibleInMenu() ? QStringLiteral("*") : QString();
+}
+
 // The menu as the user reads it: "caption shortcut" items, "-" for a line.
 QString MenuText(const QMenu *menu) {
   QStringList items;
@@ -30,10 +40,12 @@ QString MenuText(const QMenu *menu) {
     if (item->isSeparator())
       items << QStringLiteral("-");
     else
-      items << (item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
+      items << (ItemMark(item) + item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
   }
   return menu->title() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
 }
+
+QImage Picture(const QIcon &icon) { return icon.pixmap(16, 16).toImage(); }
 
 // The tool bar as the user reads it: the tool tips, "|" for a separator and
 // "[x]" for a button that is down.
@@ -52,11 +64,11 @@ QString ToolBarText(const QToolBar *bar) {
 
 TEST_F(AppTest, MenuAndToolBarReadAsDesigned) {
   const QString menus[] = {
-      "Проект: Новый F2 | Открыть... F3 | Сохранить... F4 | - | Выход",
-      "Сервис: Сохранить графики... | Сохранить значения... | - | Печатать графики... | Печатать значения...",
-      "Параметры: Настройки... F5",
-      "Панели: Навигатор | Слои | Калькулятор",
-      "Помощь: О программе... | Справка F1",
+      "Проект: *Новый F2 | *Открыть... F3 | *Сохранить... F4 | - | *Выход",
+      "Сервис: *Сохранить графики... | *Сохранить значения... | - | *Печатать графики... | *Печатать значения...",
+      "Параметры: *Настройки... F5",
+      "Панели: [x] Навигатор | [x] Слои | [x] Калькулятор",
+      "Помощь: *О программе... | *Справка F1",
   };
   const QList<QAction *> topLevel = MainForm->menuBar()->actions();
   ASSERT_EQ(topLevel.size(), 5);
@@ -67,6 +79,53 @@ TEST_F(AppTest, MenuAndToolBarReadAsDesigned) {
             "Печатать графики, Печатать значения, |, Настройки, |, "
             "Показать/скрыть панель \"Навигатор\" [x], Показать/скрыть панель \"Слои\" [x], "
             "Показать/скрыть панель \"Калькулятор\" [x], |, О программе, Справка");
+}
+
+// An icon theme as installing the program leaves it: the program's icon under
+// its name, and a picture named "help" whose name begins two commands' names.
+class InstalledThemeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(theme_.isValid());
+    QDir(theme_.path()).mkpath(QStringLiteral("hicolor/scalable/apps"));
+    QFile index(theme_.filePath(QStringLiteral("hicolor/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write(
+        "[Icon Theme]\nName=Hicolor\nDirectories=scalable/apps\n\n"
+        "[scalable/apps]\nSize=16\nMinSize=8\nMaxSize=512\nType=Scalable\n");
+    index.close();
+    const QString apps = theme_.filePath(QStringLiteral("hicolor/scalable/apps/"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(":/pictures/lumoplot.svg"), apps + QStringLiteral("lumoplot.svg")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(":/pictures/lumoplot.svg"), apps + QStringLiteral("help.svg")));
+    searchPaths_ = QIcon::themeSearchPaths();
+    themeName_ = QIcon::themeName();
+    QIcon::setThemeSearchPaths({theme_.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+  }
+
+  void TearDown() override {
+    QIcon::setThemeSearchPaths(searchPaths_);
+    QIcon::setThemeName(themeName_);
+  }
+
+ private:
+  QTemporaryDir theme_;
+  QStringList searchPaths_;
+  QString themeName_;
+};
+
+// Fourteen commands, fourteen pictures, none of them the program's own.
+TEST_F(InstalledThemeTest, EveryCommandHasAPictureOfItsOwn) {
+  TMainForm frame;
+  std::vector<QImage> pictures = {Picture(QApplication::windowIcon())};
+  for (QAction *command : {frame.NewButton, frame.OpenButton, frame.SaveButton, frame.SavePButton, frame.SaveTButton,
+                           frame.PrintPButton, frame.PrintTButton, frame.OptButton, frame.N13, frame.N14, frame.N15,
+                           frame.InfoButton, frame.HelpButton, frame.N7}) {
+    const QImage picture = Picture(command->icon());
+    EXPECT_FALSE(picture.isNull()) << command->text().toStdString();
+    EXPECT_EQ(std::count(pictures.begin(), pictures.end(), picture), 0) << command->text().toStdString();
+    pictures.push_back(picture);
+  }
 }
 
 TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
@@ -82,8 +141,12 @@ TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
       {AddForm, "Новый", false},         {ZoomForm, "Точное увеличение", false},
       {AboutForm, "О программе", false},
   };
+  const QImage programPicture = Picture(QApplication::windowIcon());
+  ASSERT_FALSE(programPicture.isNull());
+  EXPECT_EQ(Picture(MainForm->PlotWindow->windowIcon()), programPicture);
   for (const Window &w : windows) {
     EXPECT_EQ(w.window->windowTitle(), QString::fromUtf8(w.caption));
+    EXPECT_EQ(Picture(w.window->windowIcon()), programPicture) << w.caption;
     EXPECT_EQ(w.window->isVisible(), w.shown) << w.caption;
     if (w.window != MainForm && w.window != FieldForm) {
       EXPECT_EQ(w.window->parentWidget(), MainForm) << w.caption;

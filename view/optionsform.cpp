@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "chart.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
 #include "fieldform.h"
 #include "scaleform.h"
@@ -37,9 +38,7 @@ TOptionsForm::TOptionsForm(QWidget *parent)
       LabelsCD(new QColorDialog(Qt::black, this)),
       Back1CD(new QColorDialog(Qt::white, this)),
       BacK2CD(new QColorDialog(Qt::white, this)) {
-  setWindowTitle(QStringLiteral("Настройки"));
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(150, 182);
+  SetUpDialog(*this, QStringLiteral("Настройки"), QSize(150, 182));
   auto *colours = new QGroupBox(QStringLiteral("Цвет"), this);
   colours->setGeometry(2, 2, 147, 106);
   AxisColorButton = Button(colours, QStringLiteral("Оси..."), {6, 16, 65, 25});
@@ -54,6 +53,7 @@ TOptionsForm::TOptionsForm(QWidget *parent)
   bevel->setGeometry(2, 148, 146, 2);
   auto *cancel = Button(this, QStringLiteral("Отмена"), {13, 155, 65, 25});
   auto *ok = Button(this, QStringLiteral("ОК"), {83, 155, 65, 25});
+  ok->setDefault(true);
   const std::pair<QPushButton *, QColorDialog *> runs[] = {{AxisColorButton, AxisCD},
                                                            {GridColorButton, GridCD},
                                                            {LabelColorButton, LabelsCD},
@@ -67,6 +67,7 @@ TOptionsForm::TOptionsForm(QWidget *parent)
   setTabOrder(GridCB, cancel);
   setTabOrder(cancel, ok);
   setTabOrder(ok, AxisCB);
+  FitCaptions(*this);
 }
 
 void ShowDisplayOptions() {

@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 
 #include "cp1251.h"
+#include "dialoglayout.h"
 #include "project.h"
 
 TSelFuncForm *SelFuncForm = nullptr;
 
 TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) {
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(250, 220);
+  SetUpDialog(*this, QString(), QSize(250, 220));
   FuncCLB = new QListWidget(this);
   QFont font(QStringLiteral("Liberation Mono"));
   font.setPixelSize(13);
@@ -21,8 +21,10 @@ TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) {
   CancelButton->setGeometry(110, 190, 65, 25);
   OkButton = new QPushButton(QStringLiteral("ОК"), this);
   OkButton->setGeometry(181, 190, 65, 25);
+  OkButton->setDefault(true);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  FitCaptions(*this);
 }
 
 void TSelFuncForm::Prepare(const QString &caption) {

@@ -1,15 +1,23 @@
 #include <QDeadlineTimer>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -17,10 +25,15 @@
 #include "addform.h"
 #include "appfixture.h"
 #include "calcform.h"
+#include "calcoptform.h"
 #include "fieldform.h"
 #include "layersform.h"
+#include "layersoptform.h"
 #include "newform.h"
+#include "optionsform.h"
 #include "scaleform.h"
+#include "scaleoptform.h"
+#include "selfuncform.h"
 #include "vncviewer.h"
 #include "zoomform.h"
 
@@ -322,6 +335,100 @@ TEST_F(AppTest, ExitClosesTheFrameWithoutAQuestion) {
   ChooseFromMenu(MainForm->N1, MainForm->N7);
   EXPECT_FALSE(MainForm->isVisible());
   EXPECT_TRUE(dialogs->messages.empty());
+}
+
+std::vector<QDialog *> EveryDialog() {
+  return {NewForm,          AddForm,   ScaleOptForm, LayersOptForm,       CalcOptForm,         ZoomForm,
+          OptionsForm,      AboutForm, SelFuncForm,  MainForm->ProjectSD, MainForm->ProjectOD, MainForm->PictureSD,
+          MainForm->TableSD};
+}
+
+// The least width that shows a control's caption whole: its text in its font
+// and the margins the style draws around that kind of control.
+int TextWidth(const QWidget &control) {
+  const QStyle &style = *control.style();
+  const auto metric = [&](QStyle::PixelMetric m) { return style.pixelMetric(m, nullptr, &control); };
+  const auto advance = [&](const QString &text) {
+    return control.fontMetrics().size(Qt::TextShowMnemonic, text).width();
+  };
+  if (const auto *button = qobject_cast<const QPushButton *>(&control))
+    return advance(button->text()) + metric(QStyle::PM_ButtonMargin) + 2 * metric(QStyle::PM_DefaultFrameWidth);
+  if (const auto *box = qobject_cast<const QCheckBox *>(&control))
+    return advance(box->text()) + metric(QStyle::PM_IndicatorWidth) + metric(QStyle::PM_CheckBoxLabelSpacing);
+  if (const auto *radio = qobject_cast<const QRadioButton *>(&control))
+    return advance(radio->text()) + metric(QStyle::PM_ExclusiveIndicatorWidth) +
+           metric(QStyle::PM_RadioButtonLabelSpacing);
+  if (const auto *label = qobject_cast<const QLabel *>(&control))
+    return label->text().isEmpty() ? 0 : advance(label->text()) + 2 * (label->margin() + label->frameWidth());
+  return 0;
+}
+
+// Every button, check box, radio button and label of every dialog is as wide
+// as its caption, inside its window, and no other control covers the caption.
+TEST_F(AppTest, EveryDialogShowsItsCaptionsWhole) {
+  for (QDialog *dialog : EveryDialog()) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    for (QWidget *control : dialog->findChildren<QWidget *>()) {
+      const int needed = TextWidth(*control);
+      if (needed == 0 || !control->isVisible() || control->window() != dialog) continue;
+      const std::string what =
+          (dialog->windowTitle() + QStringLiteral(": ") + control->property("text").toString()).toStdString();
+      EXPECT_GE(control->width(), needed) << what;
+      const QRect caption(control->pos(), QSize(needed, control->height()));
+      EXPECT_TRUE(control->parentWidget()->rect().contains(caption)) << what;
+      for (QObject *object : control->parentWidget()->children()) {
+        const auto *other = qobject_cast<QWidget *>(object);
+        if (other == nullptr || other == control || !other->isVisible() || other->isWindow()) continue;
+        EXPECT_FALSE(caption.intersects(other->geometry())) << what << " under " << other->metaObject()->className();
+      }
+    }
+    dialog->hide();
+  }
+}
+
+struct EnterCase {
+  const char *name;
+  QDialog *(*dialog)();
+  bool closes;
+};
+
+// Shown through the program's own way of showing dialogs, each dialog stands in
+// the middle of the desktop; Enter in it confirms it, except in the two layer
+// dialogs, which only their buttons close.
+TEST_F(AppTest, DialogsOpenCentredAndEnterConfirmsThemWhereItClosesThem) {
+  const EnterCase cases[] = {
+      {"bounds", []() -> QDialog * { return NewForm; }, true},
+      {"exact zoom", []() -> QDialog * { return ZoomForm; }, true},
+      {"navigator options", []() -> QDialog * { return ScaleOptForm; }, true},
+      {"display options", []() -> QDialog * { return OptionsForm; }, true},
+      {"calculator options", []() -> QDialog * { return CalcOptForm; }, true},
+      {"function selection", []() -> QDialog * { return SelFuncForm; }, true},
+      {"about", []() -> QDialog * { return AboutForm; }, true},
+      {"new layer", []() -> QDialog * { return AddForm; }, false},
+      {"layer options", []() -> QDialog * { return LayersOptForm; }, false},
+  };
+  const QRect desktop = MainForm->screen()->availableGeometry();
+  // A frame away from the middle, so that centred over it is not centred on the desktop.
+  MainForm->showNormal();
+  MainForm->setGeometry(QRect(desktop.topLeft(), desktop.size() / 3));
+  const QPoint desktopCentre = desktop.center();
+  for (const EnterCase &c : cases) {
+    QDialog *dialog = c.dialog();
+    QPoint centre;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, dialog, [&] {
+      ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+      centre = dialog->frameGeometry().center();
+      QTest::keyClick(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog, Qt::Key_Return);
+      stayedOpen = dialog->isVisible();
+      if (stayedOpen) dialog->reject();
+    });
+    const int result = dialogs->TDialogs::Exec(*dialog);
+    EXPECT_LE((centre - desktopCentre).manhattanLength(), 2) << c.name;
+    EXPECT_EQ(stayedOpen, !c.closes) << c.name;
+    EXPECT_EQ(result, c.closes ? QDialog::Accepted : QDialog::Rejected) << c.name;
+  }
 }
 
 quint16 FreePort() {

@@ -7,7 +7,9 @@
 #include <cmath>
 
 #include "chart.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
+#include "fittedlabel.h"
 #include "themeicon.h"
 #include "fieldform.h"
 #include "helpviewer.h"
@@ -41,6 +43,14 @@ QLabel *Label(QWidget *parent, const QString &text, QPoint at) {
   return label;
 }
 
+// A zoom label reaches up to what follows it in the row, less a small gap.
+QLabel *ZoomLabel(QWidget *parent, QPoint at, int next) {
+  constexpr int kGap = 4;
+  auto *label = new TFittedLabel(QStringLiteral("-"), parent);
+  label->setGeometry(at.x(), at.y(), next - kGap - at.x(), label->sizeHint().height());
+  return label;
+}
+
 // The zoom of one axis in percent, "-" when the view has no width to divide by.
 QString ZoomPercent(long double region, long double view) {
   if (!(view > 0)) return QStringLiteral("-");
@@ -53,6 +63,7 @@ QString ZoomPercent(long double region, long double view) {
 
 TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Навигатор")), SC(new Chart(this)) {
   setFixedSize(201, 224);
+  setFont(DesignFont());
   SC->setGeometry(4, 4, 193, 193);
   SetUpChart(*SC);
   auto frameSeries = std::make_unique<RectangleSeries>();
@@ -62,11 +73,9 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   frameSeries->setShown(false);
   SC->addSeries(std::move(frameSeries));
   Label(this, QStringLiteral("X:"), {4, 206});
-  XLabel = Label(this, QStringLiteral("-"), {20, 206});
-  XLabel->setMinimumWidth(46);
+  XLabel = ZoomLabel(this, {20, 206}, 68);
   Label(this, QStringLiteral("Y:"), {68, 206});
-  YLabel = Label(this, QStringLiteral("-"), {84, 206});
-  YLabel->setMinimumWidth(44);
+  YLabel = ZoomLabel(this, {84, 206}, 129);
   auto *bar = new QToolBar(this);
   bar->move(129, 201);
   ZoomButton = AddToolButton(bar, QStringLiteral("zoom-in"), QStringLiteral("Точное увеличение"));

@@ -20,6 +20,7 @@
 #include "project.h"
 #include "expressionedit.h"
 #include "projectcharts.h"
+#include "rowheight.h"
 #include "smalltoolbar.h"
 #include "zeval.h"
 
@@ -68,6 +69,7 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   LayersLB = new QListWidget(this);
   LayersLB->setGeometry(2, 4, 196, 133);
   LayersLB->setSelectionMode(QAbstractItemView::SingleSelection);
+  SetRowHeight(*LayersLB, 16);
   auto *bar = new QToolBar(this);
   bar->move(2, 142);
   NewButton = AddToolButton(bar, QStringLiteral("list-add"), QStringLiteral("Новый"));

@@ -7,6 +7,7 @@
 #include "cp1251.h"
 #include "dialoglayout.h"
 #include "project.h"
+#include "rowheight.h"
 
 TSelFuncForm *SelFuncForm = nullptr;
 
@@ -16,6 +17,7 @@ TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) {
   QFont font(QStringLiteral("Liberation Mono"));
   font.setPixelSize(13);
   FuncCLB->setFont(font);
+  SetRowHeight(*FuncCLB, 16);
   FuncCLB->setGeometry(4, 4, 242, 178);
   CancelButton = new QPushButton(QStringLiteral("Отмена"), this);
   CancelButton->setGeometry(110, 190, 65, 25);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -31,6 +32,8 @@
 #include "layersoptform.h"
 #include "newform.h"
 #include "optionsform.h"
+#include "project.h"
+#include "projectcharts.h"
 #include "scaleform.h"
 #include "scaleoptform.h"
 #include "selfuncform.h"
@@ -385,6 +388,21 @@ TEST_F(AppTest, EveryDialogShowsItsCaptionsWhole) {
     }
     dialog->hide();
   }
+}
+
+// The layers list and the function-selection list both draw rows 16 pixels
+// high, as designed.
+TEST_F(AppTest, ListRowsAreSixteenPixelsHigh) {
+  Project.SetBounds({-10, 10, -10, 10});
+  StartProjectCharts();
+  unsigned char code = 0;
+  for (const char *expression : {"sin(x)", "x^2"})
+    ASSERT_TRUE(LayersForm->AddLayer(QString::fromLatin1(expression), 100, Qt::red, 1, code));
+  SelFuncForm->Prepare(QStringLiteral("Сохранение графиков"));
+  SelFuncForm->show();
+  for (QListWidget *list : {LayersForm->LayersLB, SelFuncForm->FuncCLB})
+    for (int row = 0; row < list->count(); ++row) EXPECT_EQ(list->visualItemRect(list->item(row)).height(), 16);
+  SelFuncForm->hide();
 }
 
 struct EnterCase {

@@ -18,6 +18,7 @@
 #include "layersform.h"
 #include "optionsform.h"
 #include "output.h"
+#include "picturedialog.h"
 #include "projectio.h"
 #include "selfuncform.h"
 #include "smalltoolbar.h"
@@ -136,8 +137,8 @@ namespace {
 
 // Qt's own dialog, in Russian with the program's translations; no question
 // before replacing a file and no demand that an opened file exist.
-QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &filter, const QString &folder) {
-  auto *dialog = new QFileDialog(parent, title, folder, filter);
+QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &filter) {
+  auto *dialog = new QFileDialog(parent, title, QString(), filter);
   dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
   dialog->setFileMode(QFileDialog::AnyFile);
   return dialog;
@@ -145,16 +146,20 @@ QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &fi
 
 }  // namespace
 
+// A dialog with no folder of its own opens in the current one. Qt would
+// otherwise start every new file dialog where the last one was set or left,
+// which after the project dialogs is "Samples".
 void TMainForm::createFileDialogs() {
-  const QString samples = QDir::current().filePath(QStringLiteral("Samples"));
   const QString projects = QStringLiteral("Lumoplot Project (*.lpp)");
-  ProjectSD = FileDialog(this, QStringLiteral("Сохранить проект"), projects, samples);
+  ProjectSD = FileDialog(this, QStringLiteral("Сохранить проект"), projects);
   ProjectSD->setAcceptMode(QFileDialog::AcceptSave);
-  ProjectOD = FileDialog(this, QStringLiteral("Открыть проект"), projects, samples);
-  PictureSD = FileDialog(this, QStringLiteral("Сохранить графики"), QStringLiteral("Bitmap File (*.bmp)"), QString());
-  PictureSD->setAcceptMode(QFileDialog::AcceptSave);
-  TableSD = FileDialog(this, QStringLiteral("Сохранить значения"), QStringLiteral("Text File (*.txt)"), QString());
+  ProjectOD = FileDialog(this, QStringLiteral("Открыть проект"), projects);
+  PictureSD = new TPictureDialog(this, QStringLiteral("Сохранить графики"), QStringLiteral("Bitmap File (*.bmp)"));
+  TableSD = FileDialog(this, QStringLiteral("Сохранить значения"), QStringLiteral("Text File (*.txt)"));
   TableSD->setAcceptMode(QFileDialog::AcceptSave);
+  for (QFileDialog *dialog : {ProjectSD, ProjectOD})
+    dialog->setDirectory(QDir::current().filePath(QStringLiteral("Samples")));
+  for (QFileDialog *dialog : {static_cast<QFileDialog *>(PictureSD), TableSD}) dialog->setDirectory(QDir::current());
 }
 
 void TMainForm::createMdiArea() {

@@ -7,6 +7,7 @@
 
 class QAction;
 class QFileDialog;
+class TPictureDialog;
 class QIcon;
 class QMdiArea;
 class QMdiSubWindow;
@@ -66,7 +67,7 @@ class TMainForm : public QMainWindow {
   // The file dialogs of the commands that save and open files.
   QFileDialog *ProjectSD;
   QFileDialog *ProjectOD;
-  QFileDialog *PictureSD;
+  TPictureDialog *PictureSD;
   QFileDialog *TableSD;
 
  protected:

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -32,6 +33,7 @@
 #include "layersoptform.h"
 #include "newform.h"
 #include "optionsform.h"
+#include "picturedialog.h"
 #include "project.h"
 #include "projectcharts.h"
 #include "scaleform.h"
@@ -142,6 +144,56 @@ TEST_F(InstalledThemeTest, EveryCommandHasAPictureOfItsOwn) {
     EXPECT_EQ(std::count(pictures.begin(), pictures.end(), picture), 0) << command->text().toStdString();
     pictures.push_back(picture);
   }
+}
+
+// Only the project dialogs start in "Samples"; the picture and values dialogs
+// have no folder of their own and open in the current one.
+TEST(FileDialogsTest, OnlyTheProjectDialogsStartInSamples) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Samples")));
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  TMainForm frame;
+  QDir::setCurrent(previous);
+  const QString samples = folder.filePath(QStringLiteral("Samples"));
+  const std::pair<QFileDialog *, QString> dialogs[] = {{frame.ProjectSD, samples},
+                                                       {frame.ProjectOD, samples},
+                                                       {frame.PictureSD, folder.path()},
+                                                       {frame.TableSD, folder.path()}};
+  for (const auto &[dialog, expected] : dialogs)
+    EXPECT_EQ(dialog->directory().absolutePath(), expected) << dialog->windowTitle().toStdString();
+}
+
+// The row of a file in a file dialog's list, once the list has read its folder.
+QModelIndex RowOf(const QListView &files, const QString &name) {
+  const QAbstractItemModel &model = *files.model();
+  for (int row = 0; row < model.rowCount(files.rootIndex()); ++row) {
+    const QModelIndex index = model.index(row, 0, files.rootIndex());
+    if (index.data().toString() == name) return index;
+  }
+  return {};
+}
+
+// The picture dialog shows the picture the user clicks beside the files.
+TEST(FileDialogsTest, ThePictureDialogPreviewsTheClickedPicture) {
+  QTemporaryDir folder;
+  QImage picture(40, 20, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("red.bmp"))));
+  TMainForm frame;
+  TPictureDialog &dialog = *frame.PictureSD;
+  dialog.setDirectory(folder.path());
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_TRUE(dialog.Preview->isVisible());
+  auto *files = dialog.findChild<QListView *>(QStringLiteral("listView"));
+  QModelIndex red;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return (red = RowOf(*files, QStringLiteral("red.bmp"))).isValid(); }));
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(red).center());
+  ASSERT_FALSE(dialog.Preview->pixmap().isNull());
+  const QImage shown = dialog.Preview->pixmap().toImage();
+  EXPECT_EQ(shown.pixelColor(shown.rect().center()), QColor(Qt::red));
+  dialog.hide();
 }
 
 TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {

@@ -15,6 +15,8 @@ namespace {
 
 // The least gap after a caption that has to make room, unless the design left less.
 constexpr int kGap = 4;
+// A control that ends this close to its container's right edge stands at it.
+constexpr int kNearEdge = 2;
 
 // A control with the place it was built at. A label built without a size of
 // its own is as wide as its text.
@@ -28,7 +30,7 @@ int RightEdge(const QRect &rect) { return rect.x() + rect.width(); }
 
 bool SameRow(const QRect &a, const QRect &b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
 
-bool Moved(const TPlaced &placed) { return placed.widget->geometry() != placed.design; }
+bool Changed(const TPlaced &placed) { return placed.widget->geometry() != placed.design; }
 
 bool IsHorizontalLine(const QWidget &widget) {
   const auto *frame = qobject_cast<const QFrame *>(&widget);
@@ -44,8 +46,6 @@ std::vector<TPlaced> Controls(QWidget &container) {
     if (sizedByText) widget->resize(widget->sizeHint());
     controls.push_back({widget, widget->geometry(), sizedByText});
   }
-  std::sort(controls.begin(), controls.end(),
-            [](const TPlaced &a, const TPlaced &b) { return a.design.left() < b.design.left(); });
   return controls;
 }
 
@@ -111,15 +111,37 @@ int Growth(const QWidget &container, const std::vector<TPlaced> &controls) {
 // the rest of its row; a line along the container stretches instead.
 void FollowRightEdge(std::vector<TPlaced> &controls, int designExtent, int growth) {
   for (const TPlaced &anchor : controls) {
-    if (Moved(anchor) || RightEdge(anchor.design) < designExtent - 2) continue;
+    if (Changed(anchor) || RightEdge(anchor.design) < designExtent - kNearEdge) continue;
     if (IsHorizontalLine(*anchor.widget)) {
       anchor.widget->resize(anchor.widget->width() + growth, anchor.widget->height());
       continue;
     }
     for (const TPlaced &placed : controls)
-      if (!Moved(placed) && !IsHorizontalLine(*placed.widget) && SameRow(placed.design, anchor.design))
+      if (!Changed(placed) && !IsHorizontalLine(*placed.widget) && SameRow(placed.design, anchor.design))
         placed.widget->move(placed.widget->x() + growth, placed.widget->y());
   }
+}
+
+int PushButtonWidth(const QPushButton &button) {
+  const QStyle &style = *button.style();
+  int frame = style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+  if (button.autoDefault() || button.isDefault())
+    frame += style.pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, &button);
+  return button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width() +
+         style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) + 2 * frame;
+}
+
+// Check boxes, radio buttons and labels ask for exactly their text and the
+// style's margins; a push button asks the style for a minimum width as well,
+// which is not what its caption needs.
+int CaptionWidth(const QWidget &control) {
+  if (const auto *button = qobject_cast<const QPushButton *>(&control))
+    return button->text().isEmpty() ? 0 : PushButtonWidth(*button);
+  if (const auto *label = qobject_cast<const QLabel *>(&control))
+    return label->text().isEmpty() ? 0 : label->sizeHint().width();
+  if (qobject_cast<const QCheckBox *>(&control) || qobject_cast<const QRadioButton *>(&control))
+    return control.sizeHint().width();
+  return 0;
 }
 
 void FitContainer(QWidget &container) {
@@ -135,15 +157,6 @@ void FitContainer(QWidget &container) {
   Resize(container, container.width() + growth);
 }
 
-int PushButtonWidth(const QPushButton &button) {
-  const QStyle &style = *button.style();
-  int frame = style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
-  if (button.autoDefault() || button.isDefault())
-    frame += style.pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, &button);
-  return button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width() +
-         style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) + 2 * frame;
-}
-
 }  // namespace
 
 QFont DesignFont() {
@@ -157,19 +170,6 @@ void SetUpDialog(QDialog &dialog, const QString &caption, QSize clientSize) {
   dialog.setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   dialog.setFixedSize(clientSize);
   dialog.setFont(DesignFont());
-}
-
-// Check boxes, radio buttons and labels ask for exactly their text and the
-// style's margins; a push button asks the style for a minimum width as well,
-// which is not what its caption needs.
-int CaptionWidth(const QWidget &control) {
-  if (const auto *button = qobject_cast<const QPushButton *>(&control))
-    return button->text().isEmpty() ? 0 : PushButtonWidth(*button);
-  if (const auto *label = qobject_cast<const QLabel *>(&control))
-    return label->text().isEmpty() ? 0 : label->sizeHint().width();
-  if (qobject_cast<const QCheckBox *>(&control) || qobject_cast<const QRadioButton *>(&control))
-    return control.sizeHint().width();
-  return 0;
 }
 
 void FitCaptions(QWidget &dialog) { FitContainer(dialog); }

@@ -14,11 +14,6 @@ QFont DesignFont();
 // A dialog of a fixed client size with a close box only, in the design font.
 void SetUpDialog(QDialog &dialog, const QString &caption, QSize clientSize);
 
-// The width a control needs to show its caption whole: the text in the
-// control's font and the style's margins for that kind of control; 0 for a
-// control without a caption.
-int CaptionWidth(const QWidget &control);
-
 // The one layout rule of the dialogs, run once their controls are built.
 // Every caption gets the width it needs; a control after it in its row moves
 // right as far as it must to keep its gap, and the controls of its column move

@@ -148,7 +148,7 @@ TEST_F(InstalledThemeTest, EveryCommandHasAPictureOfItsOwn) {
 
 // Only the project dialogs start in "Samples"; the picture and values dialogs
 // have no folder of their own and open in the current one.
-TEST(FileDialogsTest, OnlyTheProjectDialogsStartInSamples) {
+TEST(SaveAndOpenDialogsTest, OnlyTheProjectDialogsStartInSamples) {
   QTemporaryDir folder;
   ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Samples")));
   const QString previous = QDir::currentPath();
@@ -175,7 +175,7 @@ QModelIndex RowOf(const QListView &files, const QString &name) {
 }
 
 // The picture dialog shows the picture the user clicks beside the files.
-TEST(FileDialogsTest, ThePictureDialogPreviewsTheClickedPicture) {
+TEST(PictureDialogTest, PreviewsTheClickedPicture) {
   QTemporaryDir folder;
   QImage picture(40, 20, QImage::Format_RGB32);
   picture.fill(Qt::red);

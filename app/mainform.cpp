@@ -159,7 +159,8 @@ void TMainForm::createFileDialogs() {
   TableSD->setAcceptMode(QFileDialog::AcceptSave);
   for (QFileDialog *dialog : {ProjectSD, ProjectOD})
     dialog->setDirectory(QDir::current().filePath(QStringLiteral("Samples")));
-  for (QFileDialog *dialog : {static_cast<QFileDialog *>(PictureSD), TableSD}) dialog->setDirectory(QDir::current());
+  for (QFileDialog *dialog : std::initializer_list<QFileDialog *>{PictureSD, TableSD})
+    dialog->setDirectory(QDir::current());
 }
 
 void TMainForm::createMdiArea() {

@@ -7,7 +7,6 @@
 
 class QAction;
 class QFileDialog;
-class TPictureDialog;
 class QIcon;
 class QMdiArea;
 class QMdiSubWindow;
@@ -15,6 +14,7 @@ class QMenu;
 class QMenuBar;
 class QToolBar;
 class QToolButton;
+class TPictureDialog;
 class TToolWindow;
 
 // The frame window: a multiple-document frame whose only child is the plot

@@ -13,8 +13,8 @@ QIcon OwnIcon(const QString &name) {
 }
 
 // A theme without the name offers the picture of a shorter one instead
-// ("help-about" becomes "help", "lumoplot-layers" the program's own icon),
-// which may well be another command's picture; that offer is refused.
+// ("help-about" and "help-contents" both become "help"), which may well be
+// another command's picture; that offer is refused.
 QIcon ThemeIcon(const QString &name) {
   const QIcon themed = QIcon::fromTheme(name);
   if (!themed.isNull() && themed.name() == name) return themed;

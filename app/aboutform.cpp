@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "cp1251.h"
+#include "dialoglayout.h"
 #include "picturelabel.h"
 #include "programversion.h"
 
@@ -18,7 +19,7 @@ namespace {
 constexpr int kRowHeight = 18;
 
 // Stand-ins for the fonts of the box's design, with the same metrics.
-const QString SansFamily = QStringLiteral("Liberation Sans");    // for "Tahoma" and "MS Sans Serif"
+const QString SansFamily = QStringLiteral("Liberation Sans");    // for "Tahoma"
 const QString SerifFamily = QStringLiteral("Liberation Serif");  // for "Times New Roman"
 
 QFont PixelFont(const QString &family, int pixels, bool bold, bool italic = false) {
@@ -73,15 +74,13 @@ QString LibraryText(const std::string &text) { return QString::fromStdString(Cp1
 }  // namespace
 
 TAboutForm::TAboutForm(QWidget *parent, TInformationSource information) : QDialog(parent), information_(information) {
-  setWindowTitle(QStringLiteral("О программе"));
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(365, 286);
-  setFont(PixelFont(SansFamily, 11, false));
+  SetUpDialog(*this, QStringLiteral("О программе"), QSize(365, 286));
   CreateLogo();
   CreateTitles();
   CreateGrids();
   CreateNotices();
   CreateButton();
+  FitCaptions(*this);
 }
 
 void TAboutForm::CreateLogo() {

@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <cstdlib>
 #include <exception>
@@ -16,6 +17,8 @@ bool DisplayAvailable() {
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv) {
   setApplicationVersion(QString::fromLatin1(ProgramVersion));
+  // Every window without a picture of its own shows the program's.
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/lumoplot.svg")));
   LoadQtTranslations();
   UseCyrillicFont();
 }

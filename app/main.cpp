@@ -1,7 +1,11 @@
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QThread>
 #include <cstdio>
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "application.h"
 #include "batch.h"
@@ -12,6 +16,19 @@
 #include "titleform.h"
 
 namespace {
+
+// Outside a desktop session (batch output, a virtual screen) there is no
+// XDG_RUNTIME_DIR, and Qt then warns on every start before it falls back to a
+// folder of its own. This is that same folder, made ready beforehand.
+void EnsureRuntimeFolder() {
+  if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) return;
+  const passwd *user = getpwuid(geteuid());
+  if (user == nullptr) return;
+  const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + QString::fromLocal8Bit(user->pw_name);
+  if (!QDir().mkpath(folder)) return;
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
 
 void ShowTitleForm() {
   TitleForm = new TTitleForm;
@@ -52,6 +69,7 @@ void OpenProjectFromCommandLine(const char *name) {
 }  // namespace
 
 int main(int argc, char *argv[]) {
+  EnsureRuntimeFolder();
   if (IsBatchCommandLine(argc, argv)) return RunBatchCommandLine(argc, argv);
   if (!DisplayAvailable()) {
     std::fputs(

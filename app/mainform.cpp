@@ -19,9 +19,11 @@
 #include "layersform.h"
 #include "optionsform.h"
 #include "output.h"
+#include "picturedialog.h"
 #include "projectio.h"
 #include "projectlayers.h"
 #include "selfuncform.h"
+#include "smalltoolbar.h"
 #include "themeicon.h"
 #include "toolwindow.h"
 #include "windowexposure.h"
@@ -32,7 +34,9 @@ namespace {
 
 const QString Title = QStringLiteral("Lumoplot 2003");
 
-QIcon CommandIcon(const char *name) { return ThemeIcon(QString::fromLatin1(name)); }
+// Pictures under a standard name where one fits the command, else our own.
+QIcon Standard(const char *name) { return ThemeIcon(QString::fromLatin1(name)); }
+QIcon Own(const char *name) { return OwnIcon(QString::fromLatin1(name)); }
 
 }  // namespace
 
@@ -48,23 +52,26 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent) {
 }
 
 void TMainForm::createActions() {
-  NewButton = CreateCommand("NewButton", "Новый", "Новый проект", "document-new", &TMainForm::NewButtonClick);
-  OpenButton =
-      CreateCommand("OpenButton", "Открыть...", "Открыть проект", "document-open", &TMainForm::OpenButtonClick);
-  SaveButton =
-      CreateCommand("SaveButton", "Сохранить...", "Сохранить проект", "document-save", &TMainForm::SaveButtonClick);
-  SavePButton = CreateCommand("SavePButton", "Сохранить графики...", "Сохранить графики", "image-x-generic",
+  NewButton = CreateCommand("NewButton", "Новый", "Новый проект", Standard("document-new"), &TMainForm::NewButtonClick);
+  OpenButton = CreateCommand("OpenButton", "Открыть...", "Открыть проект", Standard("document-open"),
+                             &TMainForm::OpenButtonClick);
+  SaveButton = CreateCommand("SaveButton", "Сохранить...", "Сохранить проект", Standard("document-save"),
+                             &TMainForm::SaveButtonClick);
+  SavePButton = CreateCommand("SavePButton", "Сохранить графики...", "Сохранить графики", Standard("image-x-generic"),
                               &TMainForm::SavePButtonClick);
-  SaveTButton = CreateCommand("SaveTButton", "Сохранить значения...", "Сохранить значения", "text-x-generic",
+  SaveTButton = CreateCommand("SaveTButton", "Сохранить значения...", "Сохранить значения", Standard("text-x-generic"),
                               &TMainForm::SaveTButtonClick);
-  PrintPButton = CreateCommand("PrintPButton", "Печатать графики...", "Печатать графики", "document-print",
+  PrintPButton = CreateCommand("PrintPButton", "Печатать графики...", "Печатать графики", Standard("document-print"),
                                &TMainForm::PrintPButtonClick);
-  PrintTButton = CreateCommand("PrintTButton", "Печатать значения...", "Печатать значения", "lumoplot-print-values",
+  PrintTButton = CreateCommand("PrintTButton", "Печатать значения...", "Печатать значения", Own("print-values"),
                                &TMainForm::PrintTButtonClick);
-  OptButton = CreateCommand("OptButton", "Настройки...", "Настройки", "preferences-system", &TMainForm::OptButtonClick);
-  InfoButton = CreateCommand("InfoButton", "О программе...", "О программе", "help-about", &TMainForm::InfoButtonClick);
-  HelpButton = CreateCommand("HelpButton", "Справка", "Справка", "help-contents", &TMainForm::HelpButtonClick);
-  N7 = CreateCommand("N7", "Выход", QString(), "application-exit", &TMainForm::N7Click);
+  OptButton = CreateCommand("OptButton", "Настройки...", "Настройки", Standard("preferences-system"),
+                            &TMainForm::OptButtonClick);
+  InfoButton =
+      CreateCommand("InfoButton", "О программе...", "О программе", Standard("help-about"), &TMainForm::InfoButtonClick);
+  HelpButton =
+      CreateCommand("HelpButton", "Справка", "Справка", Standard("help-contents"), &TMainForm::HelpButtonClick);
+  N7 = CreateCommand("N7", "Выход", QString(), Standard("application-exit"), &TMainForm::N7Click);
 
   NewButton->setShortcut(Qt::Key_F2);
   OpenButton->setShortcut(Qt::Key_F3);
@@ -75,9 +82,9 @@ void TMainForm::createActions() {
 
 // All three panels start shown, so their toggles start checked.
 void TMainForm::createPanelToggles() {
-  N13 = CreatePanelToggle("N13", "Навигатор", "lumoplot-navigator");
-  N14 = CreatePanelToggle("N14", "Слои", "lumoplot-layers");
-  N15 = CreatePanelToggle("N15", "Калькулятор", "accessories-calculator");
+  N13 = CreatePanelToggle("N13", "Навигатор", Own("navigator"));
+  N14 = CreatePanelToggle("N14", "Слои", Own("layers"));
+  N15 = CreatePanelToggle("N15", "Калькулятор", Standard("accessories-calculator"));
 }
 
 void TMainForm::createMenus() {
@@ -108,7 +115,6 @@ void TMainForm::createToolBars() {
   MainTB->setObjectName(QStringLiteral("MainTB"));
   MainTB->setMovable(false);
   MainTB->setFloatable(false);
-  MainTB->setIconSize(QSize(16, 16));
   MainTB->addSeparator();
   MainTB->addActions({NewButton, OpenButton, SaveButton});
   MainTB->addSeparator();
@@ -121,6 +127,7 @@ void TMainForm::createToolBars() {
   MainTB->addActions({N13, N14, N15});
   MainTB->addSeparator();
   MainTB->addActions({InfoButton, HelpButton});
+  MakeSmallToolBar(*MainTB, true);
 
   ScaleTB = NamedToolButton(N13, "ScaleTB");
   LayersTB = NamedToolButton(N14, "LayersTB");
@@ -132,8 +139,8 @@ namespace {
 
 // Qt's own dialog, in Russian with the program's translations; no question
 // before replacing a file and no demand that an opened file exist.
-QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &filter, const QString &folder) {
-  auto *dialog = new QFileDialog(parent, title, folder, filter);
+QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &filter) {
+  auto *dialog = new QFileDialog(parent, title, QString(), filter);
   dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
   dialog->setFileMode(QFileDialog::AnyFile);
   return dialog;
@@ -141,16 +148,21 @@ QFileDialog *FileDialog(QWidget *parent, const QString &title, const QString &fi
 
 }  // namespace
 
+// A dialog with no folder of its own opens in the current one. Qt would
+// otherwise start every new file dialog where the last one was set or left,
+// which after the project dialogs is "Samples".
 void TMainForm::createFileDialogs() {
-  const QString samples = QDir::current().filePath(QStringLiteral("Samples"));
   const QString projects = QStringLiteral("Lumoplot Project (*.lpp)");
-  ProjectSD = FileDialog(this, QStringLiteral("Сохранить проект"), projects, samples);
+  ProjectSD = FileDialog(this, QStringLiteral("Сохранить проект"), projects);
   ProjectSD->setAcceptMode(QFileDialog::AcceptSave);
-  ProjectOD = FileDialog(this, QStringLiteral("Открыть проект"), projects, samples);
-  PictureSD = FileDialog(this, QStringLiteral("Сохранить графики"), QStringLiteral("Bitmap File (*.bmp)"), QString());
-  PictureSD->setAcceptMode(QFileDialog::AcceptSave);
-  TableSD = FileDialog(this, QStringLiteral("Сохранить значения"), QStringLiteral("Text File (*.txt)"), QString());
+  ProjectOD = FileDialog(this, QStringLiteral("Открыть проект"), projects);
+  PictureSD = new TPictureDialog(this, QStringLiteral("Сохранить графики"), QStringLiteral("Bitmap File (*.bmp)"));
+  TableSD = FileDialog(this, QStringLiteral("Сохранить значения"), QStringLiteral("Text File (*.txt)"));
   TableSD->setAcceptMode(QFileDialog::AcceptSave);
+  for (QFileDialog *dialog : {ProjectSD, ProjectOD})
+    dialog->setDirectory(QDir::current().filePath(QStringLiteral("Samples")));
+  for (QFileDialog *dialog : std::initializer_list<QFileDialog *>{PictureSD, TableSD})
+    dialog->setDirectory(QDir::current());
 }
 
 void TMainForm::createMdiArea() {
@@ -160,8 +172,8 @@ void TMainForm::createMdiArea() {
   setCentralWidget(MdiArea);
 }
 
-QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon) {
-  auto *action = new QAction(CommandIcon(icon), caption, this);
+QAction *TMainForm::CreateAction(const char *name, const QString &caption, const QString &hint, const QIcon &icon) {
+  auto *action = new QAction(icon, caption, this);
   action->setObjectName(QString::fromLatin1(name));
   if (!hint.isEmpty()) {
     action->setToolTip(hint);
@@ -170,18 +182,20 @@ QAction *TMainForm::CreateAction(const char *name, const QString &caption, const
   return action;
 }
 
-QAction *TMainForm::CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
+QAction *TMainForm::CreateCommand(const char *name, const QString &caption, const QString &hint, const QIcon &icon,
                                   void (TMainForm::*handler)()) {
   QAction *command = CreateAction(name, caption, hint, icon);
   connect(command, &QAction::triggered, this, handler);
   return command;
 }
 
-QAction *TMainForm::CreatePanelToggle(const char *name, const QString &caption, const char *icon) {
+QAction *TMainForm::CreatePanelToggle(const char *name, const QString &caption, const QIcon &icon) {
   const QString hint = QStringLiteral("Показать/скрыть панель \"%1\"").arg(caption);
   QAction *toggle = CreateAction(name, caption, hint, icon);
   toggle->setCheckable(true);
   toggle->setChecked(true);
+  // In the menu a check mark shows the state; a picture would hide it.
+  toggle->setIconVisibleInMenu(false);
   return toggle;
 }
 
@@ -227,10 +241,11 @@ void TMainForm::ShowMaximised() {
   FormShow();
 }
 
-// Closing the frame ends the program, even while the help viewer is open.
+// Closing the frame ends the program at once, even while the help viewer is
+// open: exit() leaves the event loop without asking the other windows first.
 void TMainForm::closeEvent(QCloseEvent *event) {
   QMainWindow::closeEvent(event);
-  if (event->isAccepted()) QCoreApplication::quit();
+  if (event->isAccepted()) QCoreApplication::exit(0);
 }
 
 // The plot window is never destroyed: its close box only minimises it.

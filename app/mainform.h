@@ -7,12 +7,14 @@
 
 class QAction;
 class QFileDialog;
+class QIcon;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QMenuBar;
 class QToolBar;
 class QToolButton;
+class TPictureDialog;
 class TToolWindow;
 
 // The frame window: a multiple-document frame whose only child is the plot
@@ -65,7 +67,7 @@ class TMainForm : public QMainWindow {
   // The file dialogs of the commands that save and open files.
   QFileDialog *ProjectSD;
   QFileDialog *ProjectOD;
-  QFileDialog *PictureSD;
+  TPictureDialog *PictureSD;
   QFileDialog *TableSD;
 
  protected:
@@ -81,10 +83,10 @@ class TMainForm : public QMainWindow {
   void createMdiArea();
   void createFileDialogs();
 
-  QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const char *icon);
-  QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const char *icon,
+  QAction *CreateAction(const char *name, const QString &caption, const QString &hint, const QIcon &icon);
+  QAction *CreateCommand(const char *name, const QString &caption, const QString &hint, const QIcon &icon,
                          void (TMainForm::*handler)());
-  QAction *CreatePanelToggle(const char *name, const QString &caption, const char *icon);
+  QAction *CreatePanelToggle(const char *name, const QString &caption, const QIcon &icon);
   QMenu *AddMenu(const char *name, const QString &title);
   QToolButton *NamedToolButton(QAction *action, const char *name);
   void AttachPanel(QAction *toggle, TToolWindow *panel);

@@ -24,83 +24,63 @@ namespace {
 constexpr ChartAxis bothAxes[] = {ChartAxis::Bottom, ChartAxis::Left};
 constexpr double printMarginShare = 0.1;
 
-int indexOf(ChartAxis axis)
-{
-  return axis == ChartAxis::Bottom ? 0 : 1;
-}
+int indexOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? 0 : 1; }
 
-QPen recoloured(QPen pen, const QColor &color)
-{
+QPen recoloured(QPen pen, const QColor &color) {
   pen.setColor(color);
   return pen;
 }
 
-QCPAbstractPlottable *plottableFor(Series &series, QCPAxis &x, QCPAxis &y)
-{
-  if (auto *line = dynamic_cast<LineSeries *>(&series))
-    return new LinePlottable(&x, &y, line->data());
-  if (auto *rectangle = dynamic_cast<RectangleSeries *>(&series))
-    return new RectanglePlottable(&x, &y, *rectangle);
+QCPAbstractPlottable *plottableFor(Series &series, QCPAxis &x, QCPAxis &y) {
+  if (auto *line = dynamic_cast<LineSeries *>(&series)) return new LinePlottable(&x, &y, line->data());
+  if (auto *rectangle = dynamic_cast<RectangleSeries *>(&series)) return new RectanglePlottable(&x, &y, *rectangle);
   throw std::invalid_argument("a chart draws line and rectangle series only");
 }
 
 }  // namespace
 
 Chart::Chart(QWidget *parent)
-    : QWidget(parent), mPlot(new PlotSurface(this)), mMouse(std::make_unique<ChartMouse>(*this)),
-      mScrollPermission([](ChartAxis, double, double) { return true; })
-{
+    : QWidget(parent),
+      mPlot(new PlotSurface(this)),
+      mMouse(std::make_unique<ChartMouse>(*this)),
+      mScrollPermission([](ChartAxis, double, double) { return true; }) {
   setMouseTracking(true);
   connect(mPlot, &QCustomPlot::afterReplot, this, &Chart::redrawn);
-  for (ChartAxis axis : bothAxes)
-    applyRange(axis);
+  for (ChartAxis axis : bothAxes) applyRange(axis);
   // The surface starts with a legend; without series it takes no room.
   rebuildLegend();
 }
 
-Chart::~Chart()
-{
+Chart::~Chart() {
   // The plottables refer to the series; they go first.
   delete mPlot;
 }
 
 // --- axes -------------------------------------------------------------------------------------
 
-void Chart::setRange(ChartAxis axis, double minimum, double maximum)
-{
-  if (minimum > maximum)
-    std::swap(minimum, maximum);
+void Chart::setRange(ChartAxis axis, double minimum, double maximum) {
+  if (minimum > maximum) std::swap(minimum, maximum);
   rangeOf(axis) = {minimum, maximum};
   applyRange(axis);
   requestRedraw();
 }
 
-double Chart::minimum(ChartAxis axis) const
-{
-  return rangeOf(axis).minimum;
-}
+double Chart::minimum(ChartAxis axis) const { return rangeOf(axis).minimum; }
 
-double Chart::maximum(ChartAxis axis) const
-{
-  return rangeOf(axis).maximum;
-}
+double Chart::maximum(ChartAxis axis) const { return rangeOf(axis).maximum; }
 
-double Chart::valueToPixel(ChartAxis axis, double value) const
-{
+double Chart::valueToPixel(ChartAxis axis, double value) const {
   fitSurface();
   return mPlot->axis(axis).coordToPixel(value);
 }
 
-double Chart::pixelToValue(ChartAxis axis, double pixel) const
-{
-  if (rangeOf(axis).isEmpty())
-    return rangeOf(axis).minimum;
+double Chart::pixelToValue(ChartAxis axis, double pixel) const {
+  if (rangeOf(axis).isEmpty()) return rangeOf(axis).minimum;
   fitSurface();
   return mPlot->axis(axis).pixelToCoord(pixel);
 }
 
-QRect Chart::plotArea() const
-{
+QRect Chart::plotArea() const {
   fitSurface();
   const QCPAxis &x = mPlot->axis(ChartAxis::Bottom);
   const QCPAxis &y = mPlot->axis(ChartAxis::Left);
@@ -111,27 +91,22 @@ QRect Chart::plotArea() const
                QPoint(pixel(x, x.range().upper), pixel(y, y.range().lower)));
 }
 
-QStringList Chart::tickLabels(ChartAxis axis) const
-{
-  if (rangeOf(axis).isEmpty())
-    return {};
+QStringList Chart::tickLabels(ChartAxis axis) const {
+  if (rangeOf(axis).isEmpty()) return {};
   fitSurface();
   const QVector<QString> labels = mPlot->axis(axis).tickVectorLabels();
   return QStringList(labels.begin(), labels.end());
 }
 
-void Chart::setAxesShown(bool shown)
-{
+void Chart::setAxesShown(bool shown) {
   mAxesShown = shown;
-  for (ChartAxis axis : bothAxes)
-    applyAxisVisibility(axis);
+  for (ChartAxis axis : bothAxes) applyAxisVisibility(axis);
   requestRedraw();
 }
 
 // An empty range cannot be drawn: the axis then spans one unit either side of its value and
 // shows neither ticks, labels nor grid, while minimum() and maximum() still report the range.
-void Chart::applyRange(ChartAxis axis)
-{
+void Chart::applyRange(ChartAxis axis) {
   const Range &range = rangeOf(axis);
   if (range.isEmpty())
     mPlot->axis(axis).setRange(range.minimum - 1, range.minimum + 1);
@@ -140,8 +115,7 @@ void Chart::applyRange(ChartAxis axis)
   applyAxisVisibility(axis);
 }
 
-void Chart::applyAxisVisibility(ChartAxis axis)
-{
+void Chart::applyAxisVisibility(ChartAxis axis) {
   QCPAxis &shown = mPlot->axis(axis);
   const bool spans = !rangeOf(axis).isEmpty();
   shown.setVisible(mAxesShown);
@@ -150,235 +124,161 @@ void Chart::applyAxisVisibility(ChartAxis axis)
   shown.grid()->setVisible(mAxesShown && spans && mGridShown[indexOf(axis)]);
 }
 
-Chart::Range &Chart::rangeOf(ChartAxis axis)
-{
-  return axis == ChartAxis::Bottom ? mRanges.bottom : mRanges.left;
-}
+Chart::Range &Chart::rangeOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? mRanges.bottom : mRanges.left; }
 
-const Chart::Range &Chart::rangeOf(ChartAxis axis) const
-{
+const Chart::Range &Chart::rangeOf(ChartAxis axis) const {
   return axis == ChartAxis::Bottom ? mRanges.bottom : mRanges.left;
 }
 
 // --- appearance -------------------------------------------------------------------------------
 
-void Chart::setGridShown(ChartAxis axis, bool shown)
-{
+void Chart::setGridShown(ChartAxis axis, bool shown) {
   mGridShown[indexOf(axis)] = shown;
   applyAxisVisibility(axis);
   requestRedraw();
 }
 
-bool Chart::isGridShown(ChartAxis axis) const
-{
-  return mGridShown[indexOf(axis)];
-}
+bool Chart::isGridShown(ChartAxis axis) const { return mGridShown[indexOf(axis)]; }
 
-void Chart::setGridColor(ChartAxis axis, const QColor &color)
-{
+void Chart::setGridColor(ChartAxis axis, const QColor &color) {
   QCPGrid &grid = *mPlot->axis(axis).grid();
   grid.setPen(recoloured(grid.pen(), color));
   requestRedraw();
 }
 
-QColor Chart::gridColor(ChartAxis axis) const
-{
-  return mPlot->axis(axis).grid()->pen().color();
-}
+QColor Chart::gridColor(ChartAxis axis) const { return mPlot->axis(axis).grid()->pen().color(); }
 
-void Chart::setAxisLineColor(ChartAxis axis, const QColor &color)
-{
+void Chart::setAxisLineColor(ChartAxis axis, const QColor &color) {
   QCPAxis &line = mPlot->axis(axis);
   line.setBasePen(recoloured(line.basePen(), color));
   requestRedraw();
 }
 
-QColor Chart::axisLineColor(ChartAxis axis) const
-{
-  return mPlot->axis(axis).basePen().color();
-}
+QColor Chart::axisLineColor(ChartAxis axis) const { return mPlot->axis(axis).basePen().color(); }
 
-void Chart::setTickColor(ChartAxis axis, const QColor &color)
-{
+void Chart::setTickColor(ChartAxis axis, const QColor &color) {
   QCPAxis &ticks = mPlot->axis(axis);
   ticks.setTickPen(recoloured(ticks.tickPen(), color));
   requestRedraw();
 }
 
-QColor Chart::tickColor(ChartAxis axis) const
-{
-  return mPlot->axis(axis).tickPen().color();
-}
+QColor Chart::tickColor(ChartAxis axis) const { return mPlot->axis(axis).tickPen().color(); }
 
-void Chart::setMinorTickColor(ChartAxis axis, const QColor &color)
-{
+void Chart::setMinorTickColor(ChartAxis axis, const QColor &color) {
   QCPAxis &ticks = mPlot->axis(axis);
   ticks.setSubTickPen(recoloured(ticks.subTickPen(), color));
   requestRedraw();
 }
 
-QColor Chart::minorTickColor(ChartAxis axis) const
-{
-  return mPlot->axis(axis).subTickPen().color();
-}
+QColor Chart::minorTickColor(ChartAxis axis) const { return mPlot->axis(axis).subTickPen().color(); }
 
-void Chart::setLabelColor(ChartAxis axis, const QColor &color)
-{
+void Chart::setLabelColor(ChartAxis axis, const QColor &color) {
   mPlot->axis(axis).setTickLabelColor(color);
   requestRedraw();
 }
 
-QColor Chart::labelColor(ChartAxis axis) const
-{
-  return mPlot->axis(axis).tickLabelColor();
-}
+QColor Chart::labelColor(ChartAxis axis) const { return mPlot->axis(axis).tickLabelColor(); }
 
-void Chart::setMarginsPercent(const QMarginsF &margins)
-{
+void Chart::setMarginsPercent(const QMarginsF &margins) {
   mPlot->setMarginsPercent(margins);
   requestRedraw();
 }
 
-void Chart::setBackgroundColors(const QColor &bottom, const QColor &top)
-{
+void Chart::setBackgroundColors(const QColor &bottom, const QColor &top) {
   mPlot->setBackgroundColors(bottom, top);
   requestRedraw();
 }
 
-QColor Chart::backgroundBottomColor() const
-{
-  return mPlot->bottomColor();
-}
+QColor Chart::backgroundBottomColor() const { return mPlot->bottomColor(); }
 
-QColor Chart::backgroundTopColor() const
-{
-  return mPlot->topColor();
-}
+QColor Chart::backgroundTopColor() const { return mPlot->topColor(); }
 
-void Chart::setLegendShown(bool shown)
-{
+void Chart::setLegendShown(bool shown) {
   mLegendShown = shown;
   rebuildLegend();
   requestRedraw();
 }
 
-QColor Chart::legendColor() const
-{
-  return mPlot->legend->brush().color();
-}
+QColor Chart::legendColor() const { return mPlot->legend->brush().color(); }
 
 // --- series -----------------------------------------------------------------------------------
 
-void Chart::adoptSeries(std::unique_ptr<Series> series)
-{
-  QCPAbstractPlottable *plottable =
-      plottableFor(*series, mPlot->axis(ChartAxis::Bottom), mPlot->axis(ChartAxis::Left));
+void Chart::adoptSeries(std::unique_ptr<Series> series) {
+  QCPAbstractPlottable *plottable = plottableFor(*series, mPlot->axis(ChartAxis::Bottom), mPlot->axis(ChartAxis::Left));
   plottable->setLayer(mPlot->seriesLayer());
-  series->mListener = [this](Series &changed, Series::Change change) {
-    seriesChanged(changed, change);
-  };
+  series->mListener = [this](Series &changed, Series::Change change) { seriesChanged(changed, change); };
   mSeries.push_back({std::move(series), plottable});
   applyStyle(mSeries.back());
   rebuildLegend();
   requestRedraw();
 }
 
-int Chart::seriesCount() const
-{
-  return static_cast<int>(mSeries.size());
-}
+int Chart::seriesCount() const { return static_cast<int>(mSeries.size()); }
 
-Series *Chart::series(int index) const
-{
-  if (index < 0 || index >= seriesCount())
-    return nullptr;
+Series *Chart::series(int index) const {
+  if (index < 0 || index >= seriesCount()) return nullptr;
   return mSeries[index].series.get();
 }
 
-void Chart::exchangeSeries(int first, int second)
-{
-  if (!series(first) || !series(second) || first == second)
-    return;
+void Chart::exchangeSeries(int first, int second) {
+  if (!series(first) || !series(second) || first == second) return;
   std::swap(mSeries[first], mSeries[second]);
   restack();
   rebuildLegend();
   requestRedraw();
 }
 
-void Chart::moveSeriesTowardsFront(int index)
-{
-  exchangeSeries(index, index - 1);
-}
+void Chart::moveSeriesTowardsFront(int index) { exchangeSeries(index, index - 1); }
 
-void Chart::moveSeriesTowardsBack(int index)
-{
-  exchangeSeries(index, index + 1);
-}
+void Chart::moveSeriesTowardsBack(int index) { exchangeSeries(index, index + 1); }
 
-void Chart::removeSeries(int index)
-{
-  if (!series(index))
-    return;
+void Chart::removeSeries(int index) {
+  if (!series(index)) return;
   mPlot->removePlottable(mSeries[index].plottable);
   mSeries.erase(mSeries.begin() + index);
   rebuildLegend();
   requestRedraw();
 }
 
-void Chart::removeAllSeries()
-{
-  while (!mSeries.empty())
-    removeSeries(seriesCount() - 1);
+void Chart::removeAllSeries() {
+  while (!mSeries.empty()) removeSeries(seriesCount() - 1);
 }
 
-void Chart::seriesChanged(Series &series, Series::Change change)
-{
+void Chart::seriesChanged(Series &series, Series::Change change) {
   if (change == Series::Change::Style) {
-    const auto entry = std::find_if(mSeries.begin(), mSeries.end(),
-                                    [&](const Entry &e) { return e.series.get() == &series; });
+    const auto entry =
+        std::find_if(mSeries.begin(), mSeries.end(), [&](const Entry &e) { return e.series.get() == &series; });
     applyStyle(*entry);
     rebuildLegend();
   }
   requestRedraw();
 }
 
-void Chart::applyStyle(const Entry &entry)
-{
+void Chart::applyStyle(const Entry &entry) {
   entry.plottable->setPen(entry.series->pen());
   entry.plottable->setName(entry.series->title());
   entry.plottable->setVisible(entry.series->isShown());
 }
 
 // Puts the plottables on their layer in series order, which is their drawing order.
-void Chart::restack()
-{
-  for (const Entry &entry : mSeries)
-    entry.plottable->setLayer(mPlot->seriesLayer());
+void Chart::restack() {
+  for (const Entry &entry : mSeries) entry.plottable->setLayer(mPlot->seriesLayer());
 }
 
-void Chart::rebuildLegend()
-{
+void Chart::rebuildLegend() {
   mPlot->legend->clearItems();
   for (const Entry &entry : mSeries)
-    if (entry.series->isListedInLegend() && entry.series->isShown())
-      entry.plottable->addToLegend();
+    if (entry.series->isListedInLegend() && entry.series->isShown()) entry.plottable->addToLegend();
   mPlot->setLegendShown(mLegendShown && mPlot->legend->itemCount() > 0);
 }
 
 // --- zoom and scroll --------------------------------------------------------------------------
 
-void Chart::setZoomEnabled(bool enabled)
-{
-  mZoomEnabled = enabled;
-}
+void Chart::setZoomEnabled(bool enabled) { mZoomEnabled = enabled; }
 
-void Chart::setScrollEnabled(bool enabled)
-{
-  mScrollEnabled = enabled;
-}
+void Chart::setScrollEnabled(bool enabled) { mScrollEnabled = enabled; }
 
-void Chart::zoomToPixels(int left, int top, int right, int bottom)
-{
+void Chart::zoomToPixels(int left, int top, int right, int bottom) {
   const double x0 = pixelToValue(ChartAxis::Bottom, std::min(left, right));
   const double x1 = pixelToValue(ChartAxis::Bottom, std::max(left, right));
   const double y0 = pixelToValue(ChartAxis::Left, std::max(top, bottom));
@@ -389,85 +289,66 @@ void Chart::zoomToPixels(int left, int top, int right, int bottom)
   emit zoomed();
 }
 
-void Chart::scrollByPixels(QPoint movement)
-{
+void Chart::scrollByPixels(QPoint movement) {
   for (ChartAxis axis : bothAxes) {
     const int pixels = axis == ChartAxis::Bottom ? movement.x() : movement.y();
     const Range range = rangeOf(axis);
-    if (pixels == 0 || range.isEmpty())
-      continue;
+    if (pixels == 0 || range.isEmpty()) continue;
     // Dragging moves the picture with the mouse, so the range moves the other way.
     const double shift = pixelToValue(axis, 0) - pixelToValue(axis, pixels);
     const double minimum = range.minimum + shift;
     const double maximum = range.maximum + shift;
-    if (!mScrollPermission(axis, minimum, maximum))
-      continue;
+    if (!mScrollPermission(axis, minimum, maximum)) continue;
     saveRangesOnce();
     setRange(axis, minimum, maximum);
   }
 }
 
-void Chart::undoZoom()
-{
-  if (!mSavedRanges)
-    return;
+void Chart::undoZoom() {
+  if (!mSavedRanges) return;
   mRanges = *mSavedRanges;
   mSavedRanges.reset();
-  for (ChartAxis axis : bothAxes)
-    applyRange(axis);
+  for (ChartAxis axis : bothAxes) applyRange(axis);
   requestRedraw();
 }
 
-void Chart::saveRangesOnce()
-{
-  if (!mSavedRanges)
-    mSavedRanges = mRanges;
+void Chart::saveRangesOnce() {
+  if (!mSavedRanges) mSavedRanges = mRanges;
 }
 
-void Chart::setScrollPermission(ScrollPermission permission)
-{
-  mScrollPermission = std::move(permission);
-}
+void Chart::setScrollPermission(ScrollPermission permission) { mScrollPermission = std::move(permission); }
 
-void Chart::setBeforeSeriesHook(BeforeSeriesHook hook)
-{
+void Chart::setBeforeSeriesHook(BeforeSeriesHook hook) {
   mPlot->underlay().setHook(std::move(hook));
   requestRedraw();
 }
 
 // --- drawing and output -----------------------------------------------------------------------
 
-void Chart::requestRedraw()
-{
+void Chart::requestRedraw() {
   mPlot->invalidateLayout();
   mPlot->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void Chart::redraw()
-{
-  requestRedraw();
-}
+void Chart::redraw() { requestRedraw(); }
 
-void Chart::redrawNow()
-{
+void Chart::redrawNow() {
   mPlot->ensureLayout();
   mPlot->replot(QCustomPlot::rpImmediateRefresh);
 }
 
-QImage Chart::toImage() const
-{
+QImage Chart::toImage(qreal devicePixelRatio) const {
   fitSurface();
-  QImage image(size(), QImage::Format_RGB32);
+  QImage image(size() * devicePixelRatio, QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::white);
   QCPPainter painter(&image);
   mPlot->toPainter(&painter, width(), height());
   return image;
 }
 
-void Chart::paint(QPainter &painter, const QRectF &target) const
-{
-  if (width() <= 0 || height() <= 0)
-    return;
+void Chart::paint(QPainter &painter, const QRectF &target) const {
+  if (width() <= 0 || height() <= 0) return;
   fitSurface();
   // The drawing is recorded once and replayed scaled, so any painter can take it.
   QPicture picture;
@@ -485,13 +366,10 @@ void Chart::paint(QPainter &painter, const QRectF &target) const
   painter.restore();
 }
 
-bool Chart::print(QPrinter &printer) const
-{
+bool Chart::print(QPrinter &printer) const {
   QPainter painter;
-  if (!painter.begin(&printer))
-    return false;
-  const QRectF page(QPointF(0, 0),
-                    printer.pageLayout().paintRectPixels(printer.resolution()).size());
+  if (!painter.begin(&printer)) return false;
+  const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
   const QMarginsF margins(page.width() * printMarginShare, page.height() * printMarginShare,
                           page.width() * printMarginShare, page.height() * printMarginShare);
   paint(painter, page.marginsRemoved(margins));
@@ -503,32 +381,22 @@ bool Chart::print(QPrinter &printer) const
 // A hidden chart gets its resize event only when shown; drawing or measuring it before then
 // must not find the surface at its old size, or the layout changes mid-drawing and the pixels
 // measured are not the ones drawn.
-void Chart::fitSurface() const
-{
-  if (mPlot->size() != size())
-    mPlot->setGeometry(rect());
+void Chart::fitSurface() const {
+  if (mPlot->size() != size()) mPlot->setGeometry(rect());
   mPlot->ensureLayout();
 }
 
-void Chart::resizeEvent(QResizeEvent *event)
-{
+void Chart::resizeEvent(QResizeEvent *event) {
   mPlot->setGeometry(rect());
   requestRedraw();
   QWidget::resizeEvent(event);
 }
 
-void Chart::mousePressEvent(QMouseEvent *event)
-{
-  mMouse->press(*event);
-}
+void Chart::mousePressEvent(QMouseEvent *event) { mMouse->press(*event); }
 
-void Chart::mouseMoveEvent(QMouseEvent *event)
-{
+void Chart::mouseMoveEvent(QMouseEvent *event) {
   emit mouseMoved(event->position().toPoint());
   mMouse->move(*event);
 }
 
-void Chart::mouseReleaseEvent(QMouseEvent *event)
-{
-  mMouse->release(*event);
-}
+void Chart::mouseReleaseEvent(QMouseEvent *event) { mMouse->release(*event); }

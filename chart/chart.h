@@ -25,7 +25,7 @@ class QPrinter;
 class Chart : public QWidget {
   Q_OBJECT
 
-public:
+ public:
   // Asked before each scroll step of an axis with its proposed range; false refuses the step.
   using ScrollPermission = std::function<bool(ChartAxis axis, double minimum, double maximum)>;
   // Runs on every redraw after background, grid and axes and before the series.
@@ -71,8 +71,7 @@ public:
 
   // Series, drawn in order, later ones over earlier ones. The chart owns what it is given.
   template <typename S>
-  S *addSeries(std::unique_ptr<S> series)
-  {
+  S *addSeries(std::unique_ptr<S> series) {
     S *added = series.get();
     adoptSeries(std::move(series));
     return added;
@@ -107,24 +106,26 @@ public:
   // Redraws at the next turn of the event loop, as every change does.
   void redraw();
   void redrawNow();
-  QImage toImage() const;
+  // The chart as a screen of the given device pixel ratio shows it, in an image of that many
+  // pixels per pixel of the chart; at ratio 1 as large as the chart.
+  QImage toImage(qreal devicePixelRatio = 1) const;
   // Draws the chart, scaled keeping its proportions, centred in a target rectangle.
   void paint(QPainter &painter, const QRectF &target) const;
   // One page: the chart within margins of a tenth of the page.
   bool print(QPrinter &printer) const;
 
-signals:
+ signals:
   void zoomed();
   void redrawn();
   void mouseMoved(QPoint position);
 
-protected:
+ protected:
   void resizeEvent(QResizeEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
 
-private:
+ private:
   struct Range {
     double minimum = 0;
     double maximum = 0;

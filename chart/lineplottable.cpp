@@ -12,30 +12,32 @@ namespace {
 
 // Whether our own rasteriser can draw for this painter: a raster device, no rotation or shear,
 // the same scale both ways.
-bool isRasterTarget(const QPainter &painter)
-{
+bool isRasterTarget(const QPainter &painter) {
   const QTransform t = painter.deviceTransform();
-  return painter.paintEngine()->type() == QPaintEngine::Raster &&
-         t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0;
+  return painter.paintEngine()->type() == QPaintEngine::Raster && t.type() <= QTransform::TxScale &&
+         t.m11() == t.m22() && t.m11() > 0;
 }
 
-QRect deviceArea(const QPainter &painter)
-{
+// The world transform under which painting lands on device pixels one to one. On a device with a
+// pixel ratio above 1 the painter scales every drawing by that ratio beneath the world transform,
+// so the raster, which is made of device pixels, is drawn scaled down by it first.
+QTransform fromDevice(const QPainter &painter) {
+  const qreal ratio = painter.device()->devicePixelRatio();
+  return QTransform::fromScale(1 / ratio, 1 / ratio);
+}
+
+QRect deviceArea(const QPainter &painter) {
   const QRect device(0, 0, painter.device()->width(), painter.device()->height());
-  if (!painter.hasClipping())
-    return device;
+  if (!painter.hasClipping()) return device;
   return painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect() & device;
 }
 
-bool inSignDomain(double value, QCP::SignDomain domain)
-{
-  return domain == QCP::sdBoth || (domain == QCP::sdPositive && value > 0) ||
-         (domain == QCP::sdNegative && value < 0);
+bool inSignDomain(double value, QCP::SignDomain domain) {
+  return domain == QCP::sdBoth || (domain == QCP::sdPositive && value > 0) || (domain == QCP::sdNegative && value < 0);
 }
 
 template <typename Pick>
-QCPRange extentRange(const LineData &data, bool &foundRange, Pick pick)
-{
+QCPRange extentRange(const LineData &data, bool &foundRange, Pick pick) {
   const std::optional<LineData::Extent> extent = data.extent();
   foundRange = extent.has_value();
   return extent ? pick(*extent) : QCPRange();
@@ -43,117 +45,89 @@ QCPRange extentRange(const LineData &data, bool &foundRange, Pick pick)
 
 // Range of the values that pick gives for the ordinary points it accepts.
 template <typename Pick>
-QCPRange scanRange(const std::vector<ChartPoint> &points, bool &foundRange, Pick pick)
-{
+QCPRange scanRange(const std::vector<ChartPoint> &points, bool &foundRange, Pick pick) {
   QCPRange range;
   foundRange = false;
   for (const ChartPoint &p : points) {
     const auto [value, accepted] = pick(p);
-    if (p.null || !accepted)
-      continue;
-    range = foundRange ? QCPRange(std::min(range.lower, value), std::max(range.upper, value))
-                       : QCPRange(value, value);
+    if (p.null || !accepted) continue;
+    range = foundRange ? QCPRange(std::min(range.lower, value), std::max(range.upper, value)) : QCPRange(value, value);
     foundRange = true;
   }
   return range;
 }
 
-void prefetch(const ChartPoint *points, size_t count)
-{
+void prefetch(const ChartPoint *points, size_t count) {
   const auto *bytes = reinterpret_cast<const char *>(points);
   constexpr size_t cacheLine = 64;
-  for (size_t offset = 0; offset < count * sizeof(ChartPoint); offset += cacheLine)
-    __builtin_prefetch(bytes + offset);
+  for (size_t offset = 0; offset < count * sizeof(ChartPoint); offset += cacheLine) __builtin_prefetch(bytes + offset);
 }
 
 // Adds one segment, cut to the view, to the envelope; a cut end breaks the polyline there.
-inline void traceSegment(ColumnEnvelope &envelope, const SegmentClipper &clipper, QPointF from, QPointF to)
-{
+inline void traceSegment(ColumnEnvelope &envelope, const SegmentClipper &clipper, QPointF from, QPointF to) {
   const SegmentClipper::Cut cut = clipper.clip(from, to);
   if (!cut.visible) {
     envelope.finish();
     return;
   }
-  if (!envelope.isOpen() || cut.startMoved)
-    envelope.moveTo(from);
+  if (!envelope.isOpen() || cut.startMoved) envelope.moveTo(from);
   envelope.lineTo(to);
-  if (cut.endMoved)
-    envelope.finish();
+  if (cut.endMoved) envelope.finish();
 }
 
 }  // namespace
 
 LinePlottable::AxisMap::AxisMap(const QCPAxis &axis, double scale, double offset)
-    : lower(axis.range().lower), origin(axis.coordToPixel(axis.range().lower) * scale + offset),
-      factor((axis.coordToPixel(axis.range().upper) - axis.coordToPixel(axis.range().lower)) *
-             scale / axis.range().size())
-{
-}
+    : lower(axis.range().lower),
+      origin(axis.coordToPixel(axis.range().lower) * scale + offset),
+      factor((axis.coordToPixel(axis.range().upper) - axis.coordToPixel(axis.range().lower)) * scale /
+             axis.range().size()) {}
 
 LinePlottable::LinePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, std::shared_ptr<const LineData> data)
-    : QCPAbstractPlottable(keyAxis, valueAxis), mData(std::move(data))
-{
-}
+    : QCPAbstractPlottable(keyAxis, valueAxis), mData(std::move(data)) {}
 
-LinePlottable::~LinePlottable()
-{
-  settlePending();
-}
+LinePlottable::~LinePlottable() { settlePending(); }
 
-double LinePlottable::selectTest(const QPointF &, bool, QVariant *) const
-{
+double LinePlottable::selectTest(const QPointF &, bool, QVariant *) const {
   return -1;  // series are never selected by the mouse
 }
 
-QCPRange LinePlottable::getKeyRange(bool &foundRange, QCP::SignDomain domain) const
-{
+QCPRange LinePlottable::getKeyRange(bool &foundRange, QCP::SignDomain domain) const {
   if (domain == QCP::sdBoth)
-    return extentRange(*mData, foundRange, [](const LineData::Extent &e) {
-      return QCPRange(e.minX, e.maxX);
-    });
-  return scanRange(mData->points(), foundRange, [domain](const ChartPoint &p) {
-    return std::pair(p.x, inSignDomain(p.x, domain));
-  });
+    return extentRange(*mData, foundRange, [](const LineData::Extent &e) { return QCPRange(e.minX, e.maxX); });
+  return scanRange(mData->points(), foundRange,
+                   [domain](const ChartPoint &p) { return std::pair(p.x, inSignDomain(p.x, domain)); });
 }
 
-QCPRange LinePlottable::getValueRange(bool &foundRange, QCP::SignDomain domain,
-                                      const QCPRange &inKeyRange) const
-{
+QCPRange LinePlottable::getValueRange(bool &foundRange, QCP::SignDomain domain, const QCPRange &inKeyRange) const {
   const bool wholeKeyRange = inKeyRange == QCPRange();
   if (domain == QCP::sdBoth && wholeKeyRange)
-    return extentRange(*mData, foundRange, [](const LineData::Extent &e) {
-      return QCPRange(e.minY, e.maxY);
-    });
+    return extentRange(*mData, foundRange, [](const LineData::Extent &e) { return QCPRange(e.minY, e.maxY); });
   return scanRange(mData->points(), foundRange, [&](const ChartPoint &p) {
     return std::pair(p.y, inSignDomain(p.y, domain) && (wholeKeyRange || inKeyRange.contains(p.x)));
   });
 }
 
-bool LinePlottable::isDrawable() const
-{
+bool LinePlottable::isDrawable() const {
   return mData->points().size() >= 2 && mKeyAxis && mValueAxis && mKeyAxis->range().size() > 0 &&
          mValueAxis->range().size() > 0;
 }
 
-void LinePlottable::draw(QCPPainter *painter)
-{
-  if (!isDrawable())
-    return;
+void LinePlottable::draw(QCPPainter *painter) {
+  if (!isDrawable()) return;
   if (isRasterTarget(*painter))
     drawRastered(*painter);
   else
     drawStroked(*painter);
 }
 
-void LinePlottable::drawRastered(QCPPainter &painter)
-{
+void LinePlottable::drawRastered(QCPPainter &painter) {
   // The raster antialiases by itself; QCPPainter's antialiasing would only shift the curve by
   // half a pixel off the positions valueToPixel gives.
   painter.setAntialiasing(false);
   const QTransform toDevice = painter.deviceTransform();
   const QRect area = deviceArea(painter);
-  if (area.isEmpty())
-    return;
+  if (area.isEmpty()) return;
   if (!mPending || !(mPending->input == rasterInput(toDevice, area))) {
     settlePending();
     startRastering(toDevice, area);
@@ -161,13 +135,12 @@ void LinePlottable::drawRastered(QCPPainter &painter)
   const Pending pending = *std::exchange(mPending, std::nullopt);
   pending.batch->complete(pending.job);
   painter.save();
-  painter.resetTransform();
+  painter.setWorldTransform(fromDevice(painter));
   mRaster.paint(painter);
   painter.restore();
 }
 
-LinePlottable::RasterInput LinePlottable::rasterInput(const QTransform &toDevice, const QRect &area) const
-{
+LinePlottable::RasterInput LinePlottable::rasterInput(const QTransform &toDevice, const QRect &area) const {
   return {AxisMap(*mKeyAxis, toDevice.m11(), toDevice.dx()),
           AxisMap(*mValueAxis, toDevice.m22(), toDevice.dy()),
           area,
@@ -180,8 +153,7 @@ LinePlottable::RasterInput LinePlottable::rasterInput(const QTransform &toDevice
 // Rasters this series and the ones of its layer drawn after it into their own pictures, on all
 // cores; each picks its picture up when drawn. Later series are those the layer draws next in
 // this same pass, with the same device and clip, so none is left rastering after the pass.
-void LinePlottable::startRastering(const QTransform &toDevice, const QRect &area)
-{
+void LinePlottable::startRastering(const QTransform &toDevice, const QRect &area) {
   std::vector<LinePlottable *> series;
   std::vector<JobBatch::Job> jobs;
   bool reached = false;
@@ -198,38 +170,31 @@ void LinePlottable::startRastering(const QTransform &toDevice, const QRect &area
     series.push_back(line);
   }
   const std::shared_ptr<JobBatch> batch = JobBatch::start(std::move(jobs));
-  for (LinePlottable *line : series)
-    line->mPending->batch = batch;
+  for (LinePlottable *line : series) line->mPending->batch = batch;
 }
 
-void LinePlottable::raster(const RasterInput &input)
-{
+void LinePlottable::raster(const RasterInput &input) {
   mRaster.begin(input.area, input.penWidth);
   ColumnEnvelope envelope([this](const QPolygonF &line) { mRaster.addPolyline(line); });
   traceRuns(input.toX, input.toY, input.area, input.penWidth, input.keyRange, envelope);
   mRaster.finish(input.color);
 }
 
-void LinePlottable::settlePending()
-{
-  if (mPending)
-    mPending->batch->cancel(mPending->job);
+void LinePlottable::settlePending() {
+  if (mPending) mPending->batch->cancel(mPending->job);
   mPending.reset();
 }
 
-void LinePlottable::drawStroked(QCPPainter &painter)
-{
+void LinePlottable::drawStroked(QCPPainter &painter) {
   painter.setPen(mPen);
   painter.setBrush(Qt::NoBrush);
   ColumnEnvelope envelope([&painter](const QPolygonF &line) { painter.drawPolyline(line); });
-  traceRuns(AxisMap(*mKeyAxis, 1, 0), AxisMap(*mValueAxis, 1, 0), clipRect(), mPen.widthF(),
-            mKeyAxis->range(), envelope);
+  traceRuns(AxisMap(*mKeyAxis, 1, 0), AxisMap(*mValueAxis, 1, 0), clipRect(), mPen.widthF(), mKeyAxis->range(),
+            envelope);
 }
 
-void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip,
-                              double penWidth, const QCPRange &keyRange,
-                              ColumnEnvelope &envelope) const
-{
+void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip, double penWidth,
+                              const QCPRange &keyRange, ColumnEnvelope &envelope) const {
   const auto pixelOf = [&](const ChartPoint &p) { return QPointF(toX(p.x), toY(p.y)); };
   // Cut a little outside the view so that the pen's own width never shows a cut end.
   const double margin = penWidth + 2;
@@ -242,15 +207,14 @@ void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
   for (size_t i = first; i < last;) {
     // A block wholly inside the view and within the column the curve is in adds only its
     // extremes and its last point to the envelope; the points between change nothing.
-    if (hasPrevious && i % LineData::blockSize == 0 && i + LineData::blockSize <= last &&
-        envelope.isOpen() && clipper.contains(previous)) {
+    if (hasPrevious && i % LineData::blockSize == 0 && i + LineData::blockSize <= last && envelope.isOpen() &&
+        clipper.contains(previous)) {
       const LineData::Block &block = blocks[i / LineData::blockSize];
       const long long column = ColumnEnvelope::columnOf(previous.x());
       const QPointF low = pixelOf(block.lowest);
       const QPointF high = pixelOf(block.highest);
       if (!block.hasNull && ColumnEnvelope::columnOf(toX(block.minX)) == column &&
-          ColumnEnvelope::columnOf(toX(block.maxX)) == column && clipper.contains(low) &&
-          clipper.contains(high)) {
+          ColumnEnvelope::columnOf(toX(block.maxX)) == column && clipper.contains(low) && clipper.contains(high)) {
         envelope.lineTo(block.lowestFirst ? low : high);
         envelope.lineTo(block.lowestFirst ? high : low);
         i += LineData::blockSize;
@@ -270,30 +234,26 @@ void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
       continue;
     }
     const QPointF pixel = pixelOf(p);
-    if (hasPrevious)
-      traceSegment(envelope, clipper, previous, pixel);
+    if (hasPrevious) traceSegment(envelope, clipper, previous, pixel);
     previous = pixel;
     hasPrevious = true;
   }
   envelope.finish();
 }
 
-void LinePlottable::drawLegendIcon(QCPPainter *painter, const QRectF &rect) const
-{
+void LinePlottable::drawLegendIcon(QCPPainter *painter, const QRectF &rect) const {
   painter->setPen(mPen);
   const double y = rect.center().y();
   painter->drawLine(QLineF(rect.left(), y, rect.right(), y));
 }
 
-std::pair<size_t, size_t> LinePlottable::visibleSpan(const QCPRange &view) const
-{
+std::pair<size_t, size_t> LinePlottable::visibleSpan(const QCPRange &view) const {
   const std::vector<ChartPoint> &points = mData->points();
-  if (!mData->isSortedByX())
-    return {0, points.size()};
+  if (!mData->isSortedByX()) return {0, points.size()};
   const auto byX = [](const ChartPoint &p, double x) { return p.x < x; };
   const auto firstIn = std::lower_bound(points.begin(), points.end(), view.lower, byX);
-  const auto firstAfter = std::upper_bound(points.begin(), points.end(), view.upper,
-                                           [](double x, const ChartPoint &p) { return x < p.x; });
+  const auto firstAfter =
+      std::upper_bound(points.begin(), points.end(), view.upper, [](double x, const ChartPoint &p) { return x < p.x; });
   // One point beyond each end, so the segments that cross the view's borders are drawn.
   const size_t first = std::max<std::ptrdiff_t>(firstIn - points.begin() - 1, 0);
   const size_t last = std::min<size_t>(firstAfter - points.begin() + 1, points.size());

@@ -19,20 +19,19 @@ class LineData;
 // devices (printer) QPainter strokes it, at the device's own resolution. The series of one layer
 // are rastered on all cores: the first one drawn starts the others on helper threads.
 class LinePlottable : public QCPAbstractPlottable {
-public:
+ public:
   LinePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, std::shared_ptr<const LineData> data);
   ~LinePlottable() override;
 
   double selectTest(const QPointF &pos, bool onlySelectable, QVariant *details) const override;
   QCPRange getKeyRange(bool &foundRange, QCP::SignDomain inSignDomain) const override;
-  QCPRange getValueRange(bool &foundRange, QCP::SignDomain inSignDomain,
-                         const QCPRange &inKeyRange) const override;
+  QCPRange getValueRange(bool &foundRange, QCP::SignDomain inSignDomain, const QCPRange &inKeyRange) const override;
 
-protected:
+ protected:
   void draw(QCPPainter *painter) override;
   void drawLegendIcon(QCPPainter *painter, const QRectF &rect) const override;
 
-private:
+ private:
   // Value-to-pixel mapping of one axis, taken once per redraw instead of per point.
   struct AxisMap {
     AxisMap(const QCPAxis &axis, double scale, double offset);
@@ -64,8 +63,8 @@ private:
   void raster(const RasterInput &input);
   void settlePending();
   // Feeds every visible run, in pixels and cut to clip, to the envelope.
-  void traceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip, double penWidth,
-                 const QCPRange &keyRange, ColumnEnvelope &envelope) const;
+  void traceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip, double penWidth, const QCPRange &keyRange,
+                 ColumnEnvelope &envelope) const;
   void drawRastered(QCPPainter &painter);
   void drawStroked(QCPPainter &painter);
   // Index range [first, last) of the points that can reach the view.

@@ -15,8 +15,7 @@ constexpr int labelPixelSize = 11;
 constexpr int legendPixelSize = 13;
 const char *const underlayLayer = "underlay";
 
-QFont pixelFont(const QString &family, int pixelSize)
-{
+QFont pixelFont(const QString &family, int pixelSize) {
   QFont font(family);
   font.setPixelSize(pixelSize);
   return font;
@@ -24,8 +23,7 @@ QFont pixelFont(const QString &family, int pixelSize)
 
 }  // namespace
 
-PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent)
-{
+PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setInteractions(QCP::Interactions());
   setAutoAddPlottableToLegend(false);
@@ -37,19 +35,12 @@ PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent)
   setBackgroundColors(mBottomColor, mTopColor);
 }
 
-QCPAxis &PlotSurface::axis(ChartAxis axis) const
-{
-  return axis == ChartAxis::Bottom ? *xAxis : *yAxis;
-}
+QCPAxis &PlotSurface::axis(ChartAxis axis) const { return axis == ChartAxis::Bottom ? *xAxis : *yAxis; }
 
-QCPLayer *PlotSurface::seriesLayer() const
-{
-  return layer(QStringLiteral("main"));
-}
+QCPLayer *PlotSurface::seriesLayer() const { return layer(QStringLiteral("main")); }
 
 // Drawing order: background, legend, grid, axes, whatever the before-series hook draws, series.
-void PlotSurface::setUpLayers()
-{
+void PlotSurface::setUpLayers() {
   moveLayer(layer(QStringLiteral("legend")), layer(QStringLiteral("background")), limAbove);
   moveLayer(layer(QStringLiteral("main")), layer(QStringLiteral("axes")), limAbove);
   addLayer(underlayLayer, layer(QStringLiteral("axes")), limAbove);
@@ -57,8 +48,7 @@ void PlotSurface::setUpLayers()
   setCurrentLayer(QStringLiteral("main"));
 }
 
-void PlotSurface::setUpAxis(QCPAxis &axis)
-{
+void PlotSurface::setUpAxis(QCPAxis &axis) {
   axis.setTicker(QSharedPointer<QCPAxisTicker>(new LabelTicker(axis)));
   axis.setBasePen(QPen(Qt::black, axisLineWidth));
   axis.setTickPen(QPen(tickGrey, 1));
@@ -72,8 +62,7 @@ void PlotSurface::setUpAxis(QCPAxis &axis)
   axis.grid()->setSubGridVisible(false);
 }
 
-void PlotSurface::setUpLegend()
-{
+void PlotSurface::setUpLegend() {
   legend->setBrush(Qt::white);
   legend->setBorderPen(Qt::NoPen);
   legend->setFont(pixelFont(QStringLiteral("Liberation Mono"), legendPixelSize));
@@ -89,8 +78,7 @@ void PlotSurface::setUpLegend()
 }
 
 // A hidden legend still takes its room in the layout, so its column leaves the layout instead.
-void PlotSurface::setLegendShown(bool shown)
-{
+void PlotSurface::setLegendShown(bool shown) {
   const bool inLayout = plotLayout()->hasElement(0, 1);
   if (shown && !inLayout) {
     plotLayout()->addElement(0, 1, mLegendColumn);
@@ -103,14 +91,12 @@ void PlotSurface::setLegendShown(bool shown)
   invalidateLayout();
 }
 
-void PlotSurface::setMarginsPercent(const QMarginsF &margins)
-{
+void PlotSurface::setMarginsPercent(const QMarginsF &margins) {
   mMarginsPercent = margins;
   invalidateLayout();
 }
 
-void PlotSurface::setBackgroundColors(const QColor &bottom, const QColor &top)
-{
+void PlotSurface::setBackgroundColors(const QColor &bottom, const QColor &top) {
   mBottomColor = bottom;
   mTopColor = top;
   // In object coordinates the gradient stretches over whatever rectangle it fills.
@@ -121,18 +107,21 @@ void PlotSurface::setBackgroundColors(const QColor &bottom, const QColor &top)
   setBackground(QBrush(gradient));
 }
 
-void PlotSurface::ensureLayout()
-{
-  if (viewport().size() != size()) {
+// A window being laid out can pass through an empty size; there is nothing to draw then, and
+// drawing into empty buffers only makes the painter complain.
+void PlotSurface::resizeEvent(QResizeEvent *event) {
+  if (!size().isEmpty()) QCustomPlot::resizeEvent(event);
+}
+
+void PlotSurface::ensureLayout() {
+  if (viewport().size() != size() && !size().isEmpty()) {
     setViewport(rect());
     mLayoutValid = false;
   }
-  if (!mLayoutValid)
-    updateLayout();
+  if (!mLayoutValid) updateLayout();
 }
 
-void PlotSurface::updateLayout()
-{
+void PlotSurface::updateLayout() {
   applyMargins();
   applyRoomForEndLabels();
   // The label step depends on the plot area's size, which the first pass settles.
@@ -141,22 +130,17 @@ void PlotSurface::updateLayout()
   mLayoutValid = true;
 }
 
-void PlotSurface::applyMargins()
-{
+void PlotSurface::applyMargins() {
   const QRect area = viewport();
-  const auto share = [](double percent, int size) {
-    return static_cast<int>(std::lround(percent * size / 100));
-  };
-  plotLayout()->setMargins(QMargins(share(mMarginsPercent.left(), area.width()),
-                                    share(mMarginsPercent.top(), area.height()),
-                                    share(mMarginsPercent.right(), area.width()),
-                                    share(mMarginsPercent.bottom(), area.height())));
+  const auto share = [](double percent, int size) { return static_cast<int>(std::lround(percent * size / 100)); };
+  plotLayout()->setMargins(
+      QMargins(share(mMarginsPercent.left(), area.width()), share(mMarginsPercent.top(), area.height()),
+               share(mMarginsPercent.right(), area.width()), share(mMarginsPercent.bottom(), area.height())));
 }
 
 namespace {
 
-QString endLabel(const QCPAxis &axis)
-{
+QString endLabel(const QCPAxis &axis) {
   return static_cast<const LabelTicker &>(*axis.ticker()).labelInCurrentForm(axis.range().upper);
 }
 
@@ -164,13 +148,10 @@ QString endLabel(const QCPAxis &axis)
 
 // The labels at the ends of the axes reach half their size beyond the plot area: above it for
 // the left axis, to its right for the bottom axis.
-void PlotSurface::applyRoomForEndLabels()
-{
+void PlotSurface::applyRoomForEndLabels() {
   const QFontMetrics left(yAxis->tickLabelFont());
   const QFontMetrics bottom(xAxis->tickLabelFont());
   const int top = yAxis->visible() ? left.height() / 2 + 1 : 0;
-  const int right = xAxis->visible()
-      ? bottom.horizontalAdvance(endLabel(*xAxis)) / 2 + 1
-      : 0;
+  const int right = xAxis->visible() ? bottom.horizontalAdvance(endLabel(*xAxis)) / 2 + 1 : 0;
   axisRect()->setMinimumMargins(QMargins(0, top, right, 0));
 }

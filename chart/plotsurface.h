@@ -14,7 +14,7 @@ class UnderlayLayerable;
 class PlotSurface : public QCustomPlot {
   Q_OBJECT
 
-public:
+ public:
   explicit PlotSurface(QWidget *parent);
 
   QCPAxis &axis(ChartAxis axis) const;
@@ -32,10 +32,11 @@ public:
   void invalidateLayout() { mLayoutValid = false; }
   void ensureLayout();
 
-protected:
+ protected:
   void updateLayout() override;
+  void resizeEvent(QResizeEvent *event) override;
 
-private:
+ private:
   void setUpLayers();
   void setUpAxis(QCPAxis &axis);
   void setUpLegend();

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "colorvalue.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
 #include "expressionedit.h"
 #include "intspinedit.h"
@@ -47,6 +48,7 @@ TAddForm::TAddForm(QWidget *parent)
   connect(ColorButton, &QPushButton::clicked, this, &TAddForm::ColorButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  FitCaptions(*this);
 }
 
 void TAddForm::ColorButtonClick() { ChooseColor(*AddCD); }

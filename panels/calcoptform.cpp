@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialoglayout.h"
 #include "intspinedit.h"
 
 TCalcOptForm *CalcOptForm = nullptr;
@@ -23,16 +24,11 @@ TIntSpinEdit *SpinEdit(QWidget *parent, int minimum, int maximum, int value, QRe
 }  // namespace
 
 TCalcOptForm::TCalcOptForm(QWidget *parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Настройки"));
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(139, 159);
-  // The dialog's design font, "MS Sans Serif" 8 point; its captions are sized for it.
-  QFont font(QStringLiteral("Liberation Sans"));
-  font.setPixelSize(11);
-  setFont(font);
+  SetUpDialog(*this, QStringLiteral("Настройки"), QSize(139, 159));
   CreateDigitsGroup();
   CreateFormatGroup();
   CreateButtons();
+  FitCaptions(*this);
 }
 
 void TCalcOptForm::CreateDigitsGroup() {

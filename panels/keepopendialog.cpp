@@ -2,10 +2,10 @@
 
 #include <QKeyEvent>
 
+#include "dialoglayout.h"
+
 TKeepOpenDialog::TKeepOpenDialog(const QString &caption, QSize clientSize, QWidget *parent) : QDialog(parent) {
-  setWindowTitle(caption);
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(clientSize);
+  SetUpDialog(*this, caption, clientSize);
 }
 
 void TKeepOpenDialog::keyPressEvent(QKeyEvent *event) {

@@ -23,6 +23,8 @@
 #include "projectlayers.h"
 #include "expression.h"
 #include "graphsampler.h"
+#include "rowheight.h"
+#include "smalltoolbar.h"
 
 TLayersForm *LayersForm = nullptr;
 
@@ -59,9 +61,9 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   LayersLB = new QListWidget(this);
   LayersLB->setGeometry(2, 4, 196, 133);
   LayersLB->setSelectionMode(QAbstractItemView::SingleSelection);
+  SetRowHeight(*LayersLB, 16);
   auto *bar = new QToolBar(this);
-  bar->setIconSize(QSize(16, 16));
-  bar->move(2, 140);
+  bar->move(2, 142);
   NewButton = AddToolButton(bar, QStringLiteral("list-add"), QStringLiteral("Новый"));
   bar->addSeparator();
   VisButton = AddToolButton(bar, QStringLiteral("view-visible"), QStringLiteral("Видимость"));
@@ -74,7 +76,7 @@ TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("С
   DelButton = AddToolButton(bar, QStringLiteral("list-remove"), QStringLiteral("Удалить"));
   bar->addSeparator();
   HelpButton = AddToolButton(bar, QStringLiteral("help-contents"), QStringLiteral("Помощь"));
-  bar->adjustSize();
+  MakeSmallToolBar(*bar, false);
   connect(LayersLB, &QListWidget::itemSelectionChanged, this, &TLayersForm::UpdateButtons);
   connect(NewButton, &QToolButton::clicked, this, &TLayersForm::NewButtonClick);
   connect(VisButton, &QToolButton::clicked, this, &TLayersForm::VisButtonClick);

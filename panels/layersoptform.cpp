@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "colorvalue.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
 #include "intspinedit.h"
 #include "projectfile.h"
@@ -28,6 +29,7 @@ TLayersOptForm::TLayersOptForm(QWidget *parent)
   connect(ColorButton, &QPushButton::clicked, this, &TLayersOptForm::ColorButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  FitCaptions(*this);
 }
 
 void TLayersOptForm::ColorButtonClick() { ChooseColor(*OptCD); }

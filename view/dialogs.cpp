@@ -3,6 +3,8 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
 
 #include "helpviewer.h"
 
@@ -28,6 +30,30 @@ class TMessageBox : public QMessageBox {
   int helpContext_;
 };
 
+// The window frame's widths: the dialog's own once it has been on screen,
+// until then those of the window it belongs to.
+QMargins FrameMargins(const QWidget &dialog, const QWidget &owner) {
+  for (const QWidget *window : {&dialog, &owner})
+    if (window->windowHandle() != nullptr && !window->windowHandle()->frameMargins().isNull())
+      return window->windowHandle()->frameMargins();
+  return {};
+}
+
+// Our dialogs stand in the middle of the desktop, frame and all, not over the
+// frame window.
+void CentreOnDesktop(QWidget &dialog) {
+  const QWidget &owner = dialog.parentWidget() != nullptr ? *dialog.parentWidget()->window() : dialog;
+  QRect frame(QPoint(), dialog.size().grownBy(FrameMargins(dialog, owner)));
+  frame.moveCenter(owner.screen()->availableGeometry().center());
+  dialog.move(frame.topLeft());
+}
+
+// Modal to the program's own windows only: a help window, which has no owner,
+// stays usable beside the box that opened it.
+void BlockOwnerOnly(QWidget &dialog) {
+  if (dialog.parentWidget() != nullptr) dialog.setWindowModality(Qt::WindowModal);
+}
+
 std::unique_ptr<TDialogs> &Current() {
   static std::unique_ptr<TDialogs> dialogs = std::make_unique<TDialogs>();
   return dialogs;
@@ -35,12 +61,17 @@ std::unique_ptr<TDialogs> &Current() {
 
 }  // namespace
 
-int TDialogs::Exec(QDialog &dialog) { return dialog.exec(); }
+int TDialogs::Exec(QDialog &dialog) {
+  CentreOnDesktop(dialog);
+  BlockOwnerOnly(dialog);
+  return dialog.exec();
+}
 
 QMessageBox::StandardButton TDialogs::Message(QWidget *parent, QMessageBox::Icon icon, const QString &caption,
                                               const QString &text, QMessageBox::StandardButtons buttons,
                                               int helpContext) {
   TMessageBox box(icon, caption, text, buttons, parent, helpContext);
+  BlockOwnerOnly(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "dialoglayout.h"
 #include "intspinedit.h"
 
 namespace {
@@ -32,9 +33,7 @@ void Widen(TIntSpinEdit &minimum, TIntSpinEdit &maximum) {
 }  // namespace
 
 TLimitsForm::TLimitsForm(const QString &caption, QWidget *parent) : QDialog(parent) {
-  setWindowTitle(caption);
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(214, 95);
+  SetUpDialog(*this, caption, QSize(214, 95));
   MinXSE = Field(this, QStringLiteral("Мин. X"), {4, 8}, {48, 4}, -10);
   MaxXSE = Field(this, QStringLiteral("Макс. X"), {112, 8}, {158, 4}, 10);
   MinYSE = Field(this, QStringLiteral("Мин. Y"), {4, 36}, {48, 32}, -10);
@@ -46,6 +45,7 @@ TLimitsForm::TLimitsForm(const QString &caption, QWidget *parent) : QDialog(pare
   CancelButton->setGeometry(76, 68, 65, 25);
   OkButton = new QPushButton(QStringLiteral("ОК"), this);
   OkButton->setGeometry(146, 68, 65, 25);
+  OkButton->setDefault(true);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
   setTabOrder(MinXSE, MaxXSE);
@@ -53,6 +53,7 @@ TLimitsForm::TLimitsForm(const QString &caption, QWidget *parent) : QDialog(pare
   setTabOrder(MinYSE, MaxYSE);
   setTabOrder(MaxYSE, CancelButton);
   setTabOrder(CancelButton, OkButton);
+  FitCaptions(*this);
 }
 
 void TLimitsForm::OkButtonClick() {

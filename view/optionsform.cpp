@@ -8,6 +8,7 @@
 
 #include "chart.h"
 #include "colorvalue.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
 #include "fieldform.h"
 #include "scaleform.h"
@@ -38,9 +39,7 @@ TOptionsForm::TOptionsForm(QWidget *parent)
       LabelsCD(new TColorDialog(TDisplaySettings().LabelColor, this)),
       Back1CD(new TColorDialog(TDisplaySettings().BackTopColor, this)),
       BacK2CD(new TColorDialog(TDisplaySettings().BackBottomColor, this)) {
-  setWindowTitle(QStringLiteral("Настройки"));
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(150, 182);
+  SetUpDialog(*this, QStringLiteral("Настройки"), QSize(150, 182));
   auto *colours = new QGroupBox(QStringLiteral("Цвет"), this);
   colours->setGeometry(2, 2, 147, 106);
   AxisColorButton = Button(colours, QStringLiteral("Оси..."), {6, 16, 65, 25});
@@ -55,6 +54,7 @@ TOptionsForm::TOptionsForm(QWidget *parent)
   bevel->setGeometry(2, 148, 146, 2);
   auto *cancel = Button(this, QStringLiteral("Отмена"), {13, 155, 65, 25});
   auto *ok = Button(this, QStringLiteral("ОК"), {83, 155, 65, 25});
+  ok->setDefault(true);
   const std::pair<QPushButton *, QColorDialog *> runs[] = {{AxisColorButton, AxisCD},
                                                            {GridColorButton, GridCD},
                                                            {LabelColorButton, LabelsCD},
@@ -68,6 +68,7 @@ TOptionsForm::TOptionsForm(QWidget *parent)
   setTabOrder(GridCB, cancel);
   setTabOrder(cancel, ok);
   setTabOrder(ok, AxisCB);
+  FitCaptions(*this);
 }
 
 TDisplaySettings TOptionsForm::Settings() const {

@@ -8,7 +8,9 @@
 
 #include "chart.h"
 #include "colorvalue.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
+#include "fittedlabel.h"
 #include "themeicon.h"
 #include "fieldform.h"
 #include "helpviewer.h"
@@ -16,6 +18,7 @@
 #include "project.h"
 #include "rectangleseries.h"
 #include "scaleoptform.h"
+#include "smalltoolbar.h"
 #include "zoomform.h"
 
 TScaleForm *ScaleForm = nullptr;
@@ -41,6 +44,14 @@ QLabel *Label(QWidget *parent, const QString &text, QPoint at) {
   return label;
 }
 
+// A zoom label reaches up to what follows it in the row, less a small gap.
+QLabel *ZoomLabel(QWidget *parent, QPoint at, int next) {
+  constexpr int kGap = 4;
+  auto *label = new TFittedLabel(QStringLiteral("-"), parent);
+  label->setGeometry(at.x(), at.y(), next - kGap - at.x(), label->sizeHint().height());
+  return label;
+}
+
 // The zoom of one axis in percent, "-" when the view has no width to divide by.
 QString ZoomPercent(long double region, long double view) {
   if (!(view > 0)) return QStringLiteral("-");
@@ -53,6 +64,7 @@ QString ZoomPercent(long double region, long double view) {
 
 TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Навигатор")), SC(new Chart(this)) {
   setFixedSize(201, 224);
+  setFont(DesignFont());
   SC->setGeometry(4, 4, 193, 193);
   SetUpChart(*SC);
   auto frameSeries = std::make_unique<RectangleSeries>();
@@ -61,18 +73,15 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   SC->addSeries(std::move(frameSeries));
   SetFrameSettings(frameSettings_);
   Label(this, QStringLiteral("X:"), {4, 206});
-  XLabel = Label(this, QStringLiteral("-"), {20, 206});
-  XLabel->setMinimumWidth(46);
+  XLabel = ZoomLabel(this, {20, 206}, 68);
   Label(this, QStringLiteral("Y:"), {68, 206});
-  YLabel = Label(this, QStringLiteral("-"), {84, 206});
-  YLabel->setMinimumWidth(44);
+  YLabel = ZoomLabel(this, {84, 206}, 129);
   auto *bar = new QToolBar(this);
-  bar->setIconSize(QSize(16, 16));
-  bar->move(129, 199);
+  bar->move(129, 201);
   ZoomButton = AddToolButton(bar, QStringLiteral("zoom-in"), QStringLiteral("Точное увеличение"));
   OptButton = AddToolButton(bar, QStringLiteral("preferences-system"), QStringLiteral("Настройки"));
   HelpButton = AddToolButton(bar, QStringLiteral("help-contents"), QStringLiteral("Справка"));
-  bar->adjustSize();
+  MakeSmallToolBar(*bar, false);
   ZoomButton->setEnabled(false);
   connect(ZoomButton, &QToolButton::clicked, this, &TScaleForm::ZoomButtonClick);
   connect(OptButton, &QToolButton::clicked, this, &TScaleForm::OptButtonClick);

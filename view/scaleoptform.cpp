@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "colorvalue.h"
+#include "dialoglayout.h"
 #include "dialogs.h"
 #include "intspinedit.h"
 #include "projectfile.h"
@@ -13,9 +14,7 @@ TScaleOptForm *ScaleOptForm = nullptr;
 
 TScaleOptForm::TScaleOptForm(QWidget *parent)
     : QDialog(parent), BorderCL(new TColorDialog(TFrameSettings().Color, this)) {
-  setWindowTitle(QStringLiteral("Настройки"));
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(188, 80);
+  SetUpDialog(*this, QStringLiteral("Настройки"), QSize(188, 80));
   auto *border = new QGroupBox(QStringLiteral("Рамка"), this);
   border->setGeometry(2, 0, 185, 47);
   BordClButton = new QPushButton(QStringLiteral("Цвет..."), border);
@@ -29,9 +28,11 @@ TScaleOptForm::TScaleOptForm(QWidget *parent)
   cancel->setGeometry(50, 52, 65, 25);
   auto *ok = new QPushButton(QStringLiteral("ОК"), this);
   ok->setGeometry(120, 52, 65, 25);
+  ok->setDefault(true);
   connect(BordClButton, &QPushButton::clicked, this, &TScaleOptForm::BordClButtonClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  FitCaptions(*this);
 }
 
 void TScaleOptForm::BordClButtonClick() { ChooseColor(*BorderCL); }

@@ -5,24 +5,28 @@
 #include <QVBoxLayout>
 
 #include "cp1251.h"
+#include "dialoglayout.h"
 #include "project.h"
+#include "rowheight.h"
 
 TSelFuncForm *SelFuncForm = nullptr;
 
 TSelFuncForm::TSelFuncForm(QWidget *parent) : QDialog(parent) {
-  setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(250, 220);
+  SetUpDialog(*this, QString(), QSize(250, 220));
   FuncCLB = new QListWidget(this);
   QFont font(QStringLiteral("Liberation Mono"));
   font.setPixelSize(13);
   FuncCLB->setFont(font);
+  SetRowHeight(*FuncCLB, 16);
   FuncCLB->setGeometry(4, 4, 242, 178);
   CancelButton = new QPushButton(QStringLiteral("Отмена"), this);
   CancelButton->setGeometry(110, 190, 65, 25);
   OkButton = new QPushButton(QStringLiteral("ОК"), this);
   OkButton->setGeometry(181, 190, 65, 25);
+  OkButton->setDefault(true);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
   connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+  FitCaptions(*this);
 }
 
 void TSelFuncForm::Prepare(const QString &caption) {

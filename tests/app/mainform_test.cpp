@@ -1,8 +1,15 @@
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QThread>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -14,9 +21,17 @@
 #include "layersform.h"
 #include "newform.h"
 #include "scaleform.h"
+#include "vncviewer.h"
 #include "zoomform.h"
 
 namespace {
+
+// How an item begins in the menu: "*" for a picture, "[x] " or "[ ] " for a
+// check mark.
+QString ItemMark(const QAction *item) {
+  if (item->isCheckable()) return item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ");
+  return !item->icon().isNull() && item->isIconVisibleInMenu() ? QStringLiteral("*") : QString();
+}
 
 // The menu as the user reads it: "caption shortcut" items, "-" for a line.
 QString MenuText(const QMenu *menu) {
@@ -25,10 +40,12 @@ QString MenuText(const QMenu *menu) {
     if (item->isSeparator())
       items << QStringLiteral("-");
     else
-      items << (item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
+      items << (ItemMark(item) + item->text() + QLatin1Char(' ') + item->shortcut().toString()).trimmed();
   }
   return menu->title() + QStringLiteral(": ") + items.join(QStringLiteral(" | "));
 }
+
+QImage Picture(const QIcon &icon) { return icon.pixmap(16, 16).toImage(); }
 
 // The tool bar as the user reads it: the tool tips, "|" for a separator and
 // "[x]" for a button that is down.
@@ -47,11 +64,11 @@ QString ToolBarText(const QToolBar *bar) {
 
 TEST_F(AppTest, MenuAndToolBarReadAsDesigned) {
   const QString menus[] = {
-      "Проект: Новый F2 | Открыть... F3 | Сохранить... F4 | - | Выход",
-      "Сервис: Сохранить графики... | Сохранить значения... | - | Печатать графики... | Печатать значения...",
-      "Параметры: Настройки... F5",
-      "Панели: Навигатор | Слои | Калькулятор",
-      "Помощь: О программе... | Справка F1",
+      "Проект: *Новый F2 | *Открыть... F3 | *Сохранить... F4 | - | *Выход",
+      "Сервис: *Сохранить графики... | *Сохранить значения... | - | *Печатать графики... | *Печатать значения...",
+      "Параметры: *Настройки... F5",
+      "Панели: [x] Навигатор | [x] Слои | [x] Калькулятор",
+      "Помощь: *О программе... | *Справка F1",
   };
   const QList<QAction *> topLevel = MainForm->menuBar()->actions();
   ASSERT_EQ(topLevel.size(), 5);
@@ -62,6 +79,53 @@ TEST_F(AppTest, MenuAndToolBarReadAsDesigned) {
             "Печатать графики, Печатать значения, |, Настройки, |, "
             "Показать/скрыть панель \"Навигатор\" [x], Показать/скрыть панель \"Слои\" [x], "
             "Показать/скрыть панель \"Калькулятор\" [x], |, О программе, Справка");
+}
+
+// An icon theme as installing the program leaves it: the program's icon under
+// its name, and a picture named "help" whose name begins two commands' names.
+class InstalledThemeTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(theme_.isValid());
+    QDir(theme_.path()).mkpath(QStringLiteral("hicolor/scalable/apps"));
+    QFile index(theme_.filePath(QStringLiteral("hicolor/index.theme")));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.write(
+        "[Icon Theme]\nName=Hicolor\nDirectories=scalable/apps\n\n"
+        "[scalable/apps]\nSize=16\nMinSize=8\nMaxSize=512\nType=Scalable\n");
+    index.close();
+    const QString apps = theme_.filePath(QStringLiteral("hicolor/scalable/apps/"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(":/pictures/lumoplot.svg"), apps + QStringLiteral("lumoplot.svg")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(":/pictures/lumoplot.svg"), apps + QStringLiteral("help.svg")));
+    searchPaths_ = QIcon::themeSearchPaths();
+    themeName_ = QIcon::themeName();
+    QIcon::setThemeSearchPaths({theme_.path()});
+    QIcon::setThemeName(QStringLiteral("hicolor"));
+  }
+
+  void TearDown() override {
+    QIcon::setThemeSearchPaths(searchPaths_);
+    QIcon::setThemeName(themeName_);
+  }
+
+ private:
+  QTemporaryDir theme_;
+  QStringList searchPaths_;
+  QString themeName_;
+};
+
+// Fourteen commands, fourteen pictures, none of them the program's own.
+TEST_F(InstalledThemeTest, EveryCommandHasAPictureOfItsOwn) {
+  TMainForm frame;
+  std::vector<QImage> pictures = {Picture(QApplication::windowIcon())};
+  for (QAction *command : {frame.NewButton, frame.OpenButton, frame.SaveButton, frame.SavePButton, frame.SaveTButton,
+                           frame.PrintPButton, frame.PrintTButton, frame.OptButton, frame.N13, frame.N14, frame.N15,
+                           frame.InfoButton, frame.HelpButton, frame.N7}) {
+    const QImage picture = Picture(command->icon());
+    EXPECT_FALSE(picture.isNull()) << command->text().toStdString();
+    EXPECT_EQ(std::count(pictures.begin(), pictures.end(), picture), 0) << command->text().toStdString();
+    pictures.push_back(picture);
+  }
 }
 
 TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
@@ -77,8 +141,12 @@ TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
       {AddForm, "Новый", false},         {ZoomForm, "Точное увеличение", false},
       {AboutForm, "О программе", false},
   };
+  const QImage programPicture = Picture(QApplication::windowIcon());
+  ASSERT_FALSE(programPicture.isNull());
+  EXPECT_EQ(Picture(MainForm->PlotWindow->windowIcon()), programPicture);
   for (const Window &w : windows) {
     EXPECT_EQ(w.window->windowTitle(), QString::fromUtf8(w.caption));
+    EXPECT_EQ(Picture(w.window->windowIcon()), programPicture) << w.caption;
     EXPECT_EQ(w.window->isVisible(), w.shown) << w.caption;
     if (w.window != MainForm && w.window != FieldForm) {
       EXPECT_EQ(w.window->parentWidget(), MainForm) << w.caption;
@@ -100,6 +168,27 @@ TEST_F(AppTest, PanelsStandInAColumnAtTheRightBelowTheToolBar) {
   }
   EXPECT_EQ(MainForm->PlotWindow->size(),
             QSize(frame.width() - ScaleForm->frameGeometry().width() - 32, frame.height() - 82));
+}
+
+// Small tool buttons, 22 pixels square, in bars sized to them: the main tool
+// bar is 24 pixels high with separators 8 wide, and the panels' bars stand
+// where they are designed with every button inside the panel.
+TEST_F(AppTest, ToolBarsHoldSmallButtonsInsideTheirWindows) {
+  EXPECT_EQ(MainForm->MainTB->height(), 24);
+  const std::pair<QWidget *, QPoint> panels[] = {{ScaleForm, {129, 201}}, {LayersForm, {2, 142}}};
+  for (const auto &[panel, at] : panels) EXPECT_EQ(panel->findChild<QToolBar *>()->pos(), at);
+  for (QToolBar *bar : {MainForm->MainTB, ScaleForm->findChild<QToolBar *>(), LayersForm->findChild<QToolBar *>()}) {
+    QWidget *window = bar->window();
+    for (QAction *action : bar->actions()) {
+      const QWidget *item = bar->widgetForAction(action);
+      const QString what = window->windowTitle() + QLatin1Char(' ') + action->toolTip();
+      if (action->isSeparator())
+        EXPECT_EQ(item->width(), 8) << what.toStdString();
+      else
+        EXPECT_EQ(item->size(), QSize(22, 22)) << what.toStdString();
+      EXPECT_TRUE(window->rect().contains(QRect(item->mapTo(window, QPoint()), item->size()))) << what.toStdString();
+    }
+  }
 }
 
 enum class Way { Menu, Button, CloseBox };
@@ -134,7 +223,8 @@ void Take(const Step &step, QAction *toggle, QToolButton *button, QWidget *panel
       QTest::mouseClick(button, Qt::LeftButton);
       break;
     case Way::CloseBox:
-      panel->close();
+      // A panel never refuses: a request to close every window must go through.
+      EXPECT_TRUE(panel->close());
       break;
   }
 }
@@ -233,6 +323,57 @@ TEST_F(AppTest, ExitClosesTheFrameWithoutAQuestion) {
   ChooseFromMenu(MainForm->N1, MainForm->N7);
   EXPECT_FALSE(MainForm->isVisible());
   EXPECT_TRUE(dialogs->messages.empty());
+}
+
+quint16 FreePort() {
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost, 0);
+  return server.serverPort();
+}
+
+// What the program wrote to its error output, less the remote screen's own
+// note of its port.
+QString ErrorOutput(QProcess &program) {
+  QStringList lines = QString::fromLocal8Bit(program.readAllStandardError()).split(QLatin1Char('\n'));
+  lines.removeIf([](const QString &line) { return line.isEmpty() || line.startsWith(QStringLiteral("QVncServer")); });
+  return lines.join(QLatin1Char('\n'));
+}
+
+// The real program with a sample project, on a remote screen of its own: the
+// start prints nothing, and "Выход", the last item of the "Проект" menu, ends
+// the process although the panels are still shown.
+TEST(ProgramTest, StartsQuietlyAndEndsOnExit) {
+  constexpr std::uint32_t kUp = 0xff52, kReturn = 0xff0d;
+  const QPoint projectMenu(20, 8);
+  const quint16 port = FreePort();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("vnc:size=1600x1000:port=%1").arg(port));
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lumoplot"),
+                {QStringLiteral(LUMOPLOT_SOURCE_DIR "/Samples/trigonometry.lpp")});
+  ASSERT_TRUE(program.waitForStarted());
+  TVncViewer viewer;
+  ASSERT_TRUE(viewer.Connect(port, 20000));
+  // Clicks before the frame is up find no menu; the user simply tries again,
+  // and like a user waits for the menu to open before using the keys.
+  const QDeadlineTimer deadline(30000);
+  while (program.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+    viewer.Click(projectMenu);
+    QThread::msleep(300);
+    viewer.Key(kUp);
+    viewer.Key(kReturn);
+    program.waitForFinished(1000);
+  }
+  if (program.state() != QProcess::NotRunning) {
+    program.kill();
+    program.waitForFinished();
+    FAIL() << "the program still runs after Exit";
+  }
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(program.exitCode(), 0);
+  EXPECT_EQ(ErrorOutput(program), QString());
 }
 
 }  // namespace

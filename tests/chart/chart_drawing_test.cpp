@@ -128,6 +128,30 @@ TEST_F(ChartTest, RectangleDrawsItsOutlineOnly) {
   }
 }
 
+// A screen of device pixel ratio 2 gets the curves drawn at its own pixels, sharper but in the
+// same place and as wide as at ratio 1: reduced to the chart's size, the picture covers the same
+// pixels.
+TEST_F(ChartTest, CurvesKeepTheirPlaceAtDevicePixelRatioTwo) {
+  ClearBackground();
+  AddLine(chart, {{1, 2}, {9, 8}}, red, 2);
+  AddLine(chart, {{1, 7}, {5, 3}, {9, 7}}, blue, 3);
+  const QImage single = chart.toImage(1);
+  const QImage dense = chart.toImage(2);
+  ASSERT_EQ(dense.size(), single.size() * 2);
+  const QImage reduced = dense.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  for (const QColor &color : {red, blue}) {
+    int drawn = 0, differing = 0;
+    for (int y = 0; y < single.height(); ++y)
+      for (int x = 0; x < single.width(); ++x) {
+        const double was = Coverage(single.pixel(x, y), color), is = Coverage(reduced.pixel(x, y), color);
+        drawn += was >= 0.5;
+        differing += std::abs(was - is) >= 0.5;
+      }
+    EXPECT_GT(drawn, 500) << color.name().toStdString();
+    EXPECT_LT(differing, drawn / 20) << color.name().toStdString();
+  }
+}
+
 // The legend stands beside the plot area and takes room from it only while some shown series is
 // listed; rectangles never are.
 TEST_F(ChartTest, LegendListsShownLinesButNoRectangles) {

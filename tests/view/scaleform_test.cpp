@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 
 #include "intspinedit.h"
@@ -38,17 +39,42 @@ TEST_F(ScaleFormTest, FrameIsTheViewInsetByThePenWidth) {
 struct PercentCase {
   double minX, maxX;
   const char *label;
+  double minY = -5, maxY = 5;
+  const char *yLabel = "100%";
 };
 
+// Whether a label shows its text whole: there is ink, and none in the last
+// column, where a text cut at the label's edge would reach.
+bool ShowsItsTextWhole(QLabel &label) {
+  const QImage image = label.grab().toImage();
+  const QRgb background = image.pixel(0, 0);
+  int lastInk = -1;
+  for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y)
+      if (image.pixel(x, y) != background) lastInk = x;
+  return lastInk >= 0 && lastInk < image.width() - 1;
+}
+
+// However deep the zoom, the two labels keep to their places in the row, clear
+// of "Y:" and of the tool bar, and show their text whole, in a smaller font
+// when they must.
 TEST_F(ScaleFormTest, LabelsGiveTheZoomPerAxis) {
   ShowField(400, 300);
   SetBounds(-10, 10, -5, 5);
+  const QRect yCaption = ScaleForm->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly)[2]->geometry();
+  const QRect bar = ScaleForm->findChild<QToolBar *>()->geometry();
   for (const PercentCase &c : {PercentCase{-2.5, 2.5, "400%"}, PercentCase{0, 8, "250%"}, PercentCase{-8, 8, "125%"},
-                               PercentCase{1, 1, "-"}}) {
+                               PercentCase{1, 1, "-"}, PercentCase{0, 0.0005, "4000000%", 0, 0.0005, "2000000%"},
+                               PercentCase{0, 0.00001, "200000000%", 0, 0.00001, "100000000%"}}) {
     FieldForm->FC->setRange(ChartAxis::Bottom, c.minX, c.maxX);
+    FieldForm->FC->setRange(ChartAxis::Left, c.minY, c.maxY);
     UpdateNavigator();
     EXPECT_EQ(ScaleForm->XLabel->text(), c.label);
-    EXPECT_EQ(ScaleForm->YLabel->text(), "100%");
+    EXPECT_EQ(ScaleForm->YLabel->text(), c.yLabel);
+    for (QLabel *zoom : {ScaleForm->XLabel, ScaleForm->YLabel})
+      EXPECT_TRUE(ShowsItsTextWhole(*zoom)) << zoom->text().toStdString();
+    EXPECT_FALSE(ScaleForm->XLabel->geometry().intersects(yCaption));
+    EXPECT_FALSE(ScaleForm->YLabel->geometry().intersects(bar));
   }
 }
 

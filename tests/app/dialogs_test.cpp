@@ -1,0 +1,192 @@
+// The dialogs as a person meets them: every caption whole, Enter where it
+// confirms, centred on the desktop, the save dialogs' folders, the picture
+// preview and the lists' rows.
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "aboutform.h"
+#include "addform.h"
+#include "appfixture.h"
+#include "calcoptform.h"
+#include "layersform.h"
+#include "layersoptform.h"
+#include "newform.h"
+#include "optionsform.h"
+#include "picturedialog.h"
+#include "project.h"
+#include "projectlayers.h"
+#include "scaleoptform.h"
+#include "selfuncform.h"
+#include "zoomform.h"
+
+namespace {
+
+std::vector<QDialog *> EveryDialog() {
+  return {NewForm,          AddForm,   ScaleOptForm, LayersOptForm,       CalcOptForm,         ZoomForm,
+          OptionsForm,      AboutForm, SelFuncForm,  MainForm->ProjectSD, MainForm->ProjectOD, MainForm->PictureSD,
+          MainForm->TableSD};
+}
+
+// The least width that shows a control's caption whole: its text in its font
+// and the margins the style draws around that kind of control.
+int TextWidth(const QWidget &control) {
+  const QStyle &style = *control.style();
+  const auto metric = [&](QStyle::PixelMetric m) { return style.pixelMetric(m, nullptr, &control); };
+  const auto advance = [&](const QString &text) {
+    return control.fontMetrics().size(Qt::TextShowMnemonic, text).width();
+  };
+  if (const auto *button = qobject_cast<const QPushButton *>(&control))
+    return advance(button->text()) + metric(QStyle::PM_ButtonMargin) + 2 * metric(QStyle::PM_DefaultFrameWidth);
+  if (const auto *box = qobject_cast<const QCheckBox *>(&control))
+    return advance(box->text()) + metric(QStyle::PM_IndicatorWidth) + metric(QStyle::PM_CheckBoxLabelSpacing);
+  if (const auto *radio = qobject_cast<const QRadioButton *>(&control))
+    return advance(radio->text()) + metric(QStyle::PM_ExclusiveIndicatorWidth) +
+           metric(QStyle::PM_RadioButtonLabelSpacing);
+  if (const auto *label = qobject_cast<const QLabel *>(&control))
+    return label->text().isEmpty() ? 0 : advance(label->text()) + 2 * (label->margin() + label->frameWidth());
+  return 0;
+}
+
+// Every button, check box, radio button and label of every dialog is as wide
+// as its caption, inside its window, and no other control covers the caption.
+TEST_F(AppTest, EveryDialogShowsItsCaptionsWhole) {
+  for (QDialog *dialog : EveryDialog()) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    for (QWidget *control : dialog->findChildren<QWidget *>()) {
+      const int needed = TextWidth(*control);
+      if (needed == 0 || !control->isVisible() || control->window() != dialog) continue;
+      const std::string what =
+          (dialog->windowTitle() + QStringLiteral(": ") + control->property("text").toString()).toStdString();
+      EXPECT_GE(control->width(), needed) << what;
+      const QRect caption(control->pos(), QSize(needed, control->height()));
+      EXPECT_TRUE(control->parentWidget()->rect().contains(caption)) << what;
+      for (QObject *object : control->parentWidget()->children()) {
+        const auto *other = qobject_cast<QWidget *>(object);
+        if (other == nullptr || other == control || !other->isVisible() || other->isWindow()) continue;
+        EXPECT_FALSE(caption.intersects(other->geometry())) << what << " under " << other->metaObject()->className();
+      }
+    }
+    dialog->hide();
+  }
+}
+
+// The layers list and the function-selection list both draw rows 16 pixels
+// high, as designed.
+TEST_F(AppTest, ListRowsAreSixteenPixelsHigh) {
+  ProjectLayers->Start({-10, 10, -10, 10});
+  QString error;
+  for (const char *expression : {"sin(x)", "x^2"})
+    ASSERT_TRUE(LayersForm->AddLayer(QString::fromLatin1(expression), 100, {}, error));
+  SelFuncForm->Prepare(QStringLiteral("Сохранение графиков"));
+  SelFuncForm->show();
+  for (QListWidget *list : {LayersForm->LayersLB, SelFuncForm->FuncCLB})
+    for (int row = 0; row < list->count(); ++row) EXPECT_EQ(list->visualItemRect(list->item(row)).height(), 16);
+  SelFuncForm->hide();
+}
+
+struct EnterCase {
+  const char *name;
+  QDialog *(*dialog)();
+  bool closes;
+};
+
+// Shown through the program's own way of showing dialogs, each dialog stands in
+// the middle of the desktop; Enter in it confirms it, except in the two layer
+// dialogs, which only their buttons close.
+TEST_F(AppTest, DialogsOpenCentredAndEnterConfirmsThemWhereItClosesThem) {
+  const EnterCase cases[] = {
+      {"bounds", []() -> QDialog * { return NewForm; }, true},
+      {"exact zoom", []() -> QDialog * { return ZoomForm; }, true},
+      {"navigator options", []() -> QDialog * { return ScaleOptForm; }, true},
+      {"display options", []() -> QDialog * { return OptionsForm; }, true},
+      {"calculator options", []() -> QDialog * { return CalcOptForm; }, true},
+      {"function selection", []() -> QDialog * { return SelFuncForm; }, true},
+      {"about", []() -> QDialog * { return AboutForm; }, true},
+      {"new layer", []() -> QDialog * { return AddForm; }, false},
+      {"layer options", []() -> QDialog * { return LayersOptForm; }, false},
+  };
+  const QRect desktop = MainForm->screen()->availableGeometry();
+  // A frame away from the middle, so that centred over it is not centred on the desktop.
+  MainForm->showNormal();
+  MainForm->setGeometry(QRect(desktop.topLeft(), desktop.size() / 3));
+  const QPoint desktopCentre = desktop.center();
+  for (const EnterCase &c : cases) {
+    QDialog *dialog = c.dialog();
+    QPoint centre;
+    bool stayedOpen = false;
+    QTimer::singleShot(0, dialog, [&] {
+      EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << c.name;
+      centre = dialog->frameGeometry().center();
+      QTest::keyClick(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog, Qt::Key_Return);
+      stayedOpen = dialog->isVisible();
+      if (stayedOpen) dialog->reject();
+    });
+    const int result = dialogs->TDialogs::Exec(*dialog);
+    EXPECT_LE((centre - desktopCentre).manhattanLength(), 2) << c.name;
+    EXPECT_EQ(stayedOpen, !c.closes) << c.name;
+    EXPECT_EQ(result, c.closes ? QDialog::Accepted : QDialog::Rejected) << c.name;
+  }
+}
+
+// Only the project dialogs start in "Samples"; the picture and values dialogs
+// have no folder of their own and open in the current one.
+TEST(SaveAndOpenDialogsTest, OnlyTheProjectDialogsStartInSamples) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Samples")));
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(folder.path());
+  TMainForm frame;
+  QDir::setCurrent(previous);
+  const QString samples = folder.filePath(QStringLiteral("Samples"));
+  const std::pair<QFileDialog *, QString> dialogs[] = {{frame.ProjectSD, samples},
+                                                       {frame.ProjectOD, samples},
+                                                       {frame.PictureSD, folder.path()},
+                                                       {frame.TableSD, folder.path()}};
+  for (const auto &[dialog, expected] : dialogs)
+    EXPECT_EQ(dialog->directory().absolutePath(), expected) << dialog->windowTitle().toStdString();
+}
+
+// The row of a file in a file dialog's list, once the list has read its folder.
+QModelIndex RowOf(const QListView &files, const QString &name) {
+  const QAbstractItemModel &model = *files.model();
+  for (int row = 0; row < model.rowCount(files.rootIndex()); ++row) {
+    const QModelIndex index = model.index(row, 0, files.rootIndex());
+    if (index.data().toString() == name) return index;
+  }
+  return {};
+}
+
+// The picture dialog shows the picture the user clicks beside the files.
+TEST(PictureDialogTest, PreviewsTheClickedPicture) {
+  QTemporaryDir folder;
+  QImage picture(40, 20, QImage::Format_RGB32);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("red.bmp"))));
+  TMainForm frame;
+  TPictureDialog &dialog = *frame.PictureSD;
+  dialog.setDirectory(folder.path());
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_TRUE(dialog.Preview->isVisible());
+  auto *files = dialog.findChild<QListView *>(QStringLiteral("listView"));
+  QModelIndex red;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return (red = RowOf(*files, QStringLiteral("red.bmp"))).isValid(); }));
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(red).center());
+  ASSERT_FALSE(dialog.Preview->pixmap().isNull());
+  const QImage shown = dialog.Preview->pixmap().toImage();
+  EXPECT_EQ(shown.pixelColor(shown.rect().center()), QColor(Qt::red));
+  dialog.hide();
+}
+
+}  // namespace

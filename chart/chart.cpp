@@ -4,6 +4,7 @@
 #include "lineplottable.h"
 #include "plotsurface.h"
 #include "rectangleplottable.h"
+#include "seriesgroup.h"
 #include "underlaylayerable.h"
 
 #include <QMouseEvent>
@@ -47,8 +48,7 @@ Chart::Chart(QWidget *parent)
   setMouseTracking(true);
   connect(mPlot, &QCustomPlot::afterReplot, this, &Chart::redrawn);
   for (ChartAxis axis : bothAxes) applyRange(axis);
-  // The surface starts with a legend; without series it takes no room.
-  rebuildLegend();
+  mPlot->setLegendFiller([this] { fillLegend(); });
 }
 
 Chart::~Chart() {
@@ -170,8 +170,6 @@ void Chart::setMinorTickColor(ChartAxis axis, const QColor &color) {
   requestRedraw();
 }
 
-QColor Chart::minorTickColor(ChartAxis axis) const { return mPlot->axis(axis).subTickPen().color(); }
-
 void Chart::setLabelColor(ChartAxis axis, const QColor &color) {
   mPlot->axis(axis).setTickLabelColor(color);
   requestRedraw();
@@ -195,7 +193,7 @@ QColor Chart::backgroundTopColor() const { return mPlot->topColor(); }
 
 void Chart::setLegendShown(bool shown) {
   mLegendShown = shown;
-  rebuildLegend();
+  mPlot->invalidateLegend();
   requestRedraw();
 }
 
@@ -205,11 +203,12 @@ QColor Chart::legendColor() const { return mPlot->legend->brush().color(); }
 
 void Chart::adoptSeries(std::unique_ptr<Series> series) {
   QCPAbstractPlottable *plottable = plottableFor(*series, mPlot->axis(ChartAxis::Bottom), mPlot->axis(ChartAxis::Left));
-  plottable->setLayer(mPlot->seriesLayer());
+  plottable->setLayer(mPlot->plottableLayer());
   series->mListener = [this](Series &changed, Series::Change change) { seriesChanged(changed, change); };
   mSeries.push_back({std::move(series), plottable});
   applyStyle(mSeries.back());
-  rebuildLegend();
+  restack();
+  mPlot->invalidateLegend();
   requestRedraw();
 }
 
@@ -224,7 +223,7 @@ void Chart::exchangeSeries(int first, int second) {
   if (!series(first) || !series(second) || first == second) return;
   std::swap(mSeries[first], mSeries[second]);
   restack();
-  rebuildLegend();
+  mPlot->invalidateLegend();
   requestRedraw();
 }
 
@@ -236,7 +235,8 @@ void Chart::removeSeries(int index) {
   if (!series(index)) return;
   mPlot->removePlottable(mSeries[index].plottable);
   mSeries.erase(mSeries.begin() + index);
-  rebuildLegend();
+  restack();
+  mPlot->invalidateLegend();
   requestRedraw();
 }
 
@@ -249,7 +249,7 @@ void Chart::seriesChanged(Series &series, Series::Change change) {
     const auto entry =
         std::find_if(mSeries.begin(), mSeries.end(), [&](const Entry &e) { return e.series.get() == &series; });
     applyStyle(*entry);
-    rebuildLegend();
+    mPlot->invalidateLegend();
   }
   requestRedraw();
 }
@@ -260,16 +260,23 @@ void Chart::applyStyle(const Entry &entry) {
   entry.plottable->setVisible(entry.series->isShown());
 }
 
-// Puts the plottables on their layer in series order, which is their drawing order.
+// The series order is the drawing order.
 void Chart::restack() {
-  for (const Entry &entry : mSeries) entry.plottable->setLayer(mPlot->seriesLayer());
+  std::vector<QCPAbstractPlottable *> order;
+  order.reserve(mSeries.size());
+  for (const Entry &entry : mSeries) order.push_back(entry.plottable);
+  mPlot->seriesGroup().setPlottables(std::move(order));
 }
 
-void Chart::rebuildLegend() {
-  mPlot->legend->clearItems();
+// One row per shown series in the legend, in series order; called by the surface before it lays
+// itself out, so that a change of many series fills the legend once.
+void Chart::fillLegend() {
+  QCPLegend &legend = *mPlot->legend;
+  legend.clearItems();
   for (const Entry &entry : mSeries)
-    if (entry.series->isListedInLegend() && entry.series->isShown()) entry.plottable->addToLegend();
-  mPlot->setLegendShown(mLegendShown && mPlot->legend->itemCount() > 0);
+    if (entry.series->isListedInLegend() && entry.series->isShown())
+      legend.addItem(new QCPPlottableLegendItem(&legend, entry.plottable));
+  mPlot->setLegendShown(mLegendShown && legend.itemCount() > 0);
 }
 
 // --- zoom and scroll --------------------------------------------------------------------------

@@ -57,7 +57,6 @@ class Chart : public QWidget {
   void setTickColor(ChartAxis axis, const QColor &color);
   QColor tickColor(ChartAxis axis) const;
   void setMinorTickColor(ChartAxis axis, const QColor &color);
-  QColor minorTickColor(ChartAxis axis) const;
   void setLabelColor(ChartAxis axis, const QColor &color);
   QColor labelColor(ChartAxis axis) const;
   // Margins around the plot area and legend, in percent of the chart's width and height.
@@ -140,7 +139,7 @@ class Chart : public QWidget {
   void seriesChanged(Series &series, Series::Change change);
   void applyStyle(const Entry &entry);
   void restack();
-  void rebuildLegend();
+  void fillLegend();
   void applyAxisVisibility(ChartAxis axis);
   void applyRange(ChartAxis axis);
   Range &rangeOf(ChartAxis axis);

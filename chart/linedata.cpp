@@ -2,49 +2,24 @@
 
 #include <algorithm>
 
-void LineData::clear()
-{
-  mPoints.clear();
-  mSortedByX = true;
-  changed();
-}
-
-void LineData::append(const ChartPoint &point)
-{
-  mPoints.push_back(point);
-  noteAppended(point);
-}
-
-void LineData::assign(std::vector<ChartPoint> points)
-{
+void LineData::assign(std::vector<ChartPoint> points) {
   mPoints = std::move(points);
   mSortedByX = std::is_sorted(mPoints.begin(), mPoints.end(),
                               [](const ChartPoint &a, const ChartPoint &b) { return a.x < b.x; });
   changed();
 }
 
-void LineData::noteAppended(const ChartPoint &point)
-{
-  if (mPoints.size() > 1 && point.x < mPoints[mPoints.size() - 2].x)
-    mSortedByX = false;
-  changed();
-}
-
-void LineData::changed()
-{
+void LineData::changed() {
   ++mVersion;
   mExtentDirty = true;
   mBlocksDirty = true;
 }
 
-std::optional<LineData::Extent> LineData::extent() const
-{
-  if (!mExtentDirty)
-    return mExtent;
+std::optional<LineData::Extent> LineData::extent() const {
+  if (!mExtentDirty) return mExtent;
   mExtent.reset();
   for (const ChartPoint &p : mPoints) {
-    if (p.null)
-      continue;
+    if (p.isNull()) continue;
     if (!mExtent) {
       mExtent = Extent{p.x, p.x, p.y, p.y};
       continue;
@@ -58,24 +33,21 @@ std::optional<LineData::Extent> LineData::extent() const
   return mExtent;
 }
 
-const std::vector<LineData::Block> &LineData::blocks() const
-{
-  if (!mBlocksDirty)
-    return mBlocks;
+const std::vector<LineData::Block> &LineData::blocks() const {
+  if (!mBlocksDirty) return mBlocks;
   mBlocks.clear();
   for (size_t start = 0; start + blockSize <= mPoints.size(); start += blockSize) {
     size_t lowest = start;
     size_t highest = start;
     Block block{mPoints[start].x, mPoints[start].x, {}, {}, mPoints[start + blockSize - 1], false, false};
+    // A null point has no ordinate to be an extreme: the block is then read point by point.
     for (size_t i = start; i < start + blockSize; ++i) {
       const ChartPoint &p = mPoints[i];
-      block.hasNull = block.hasNull || p.null;
+      block.hasNull = block.hasNull || p.isNull();
       block.minX = std::min(block.minX, p.x);
       block.maxX = std::max(block.maxX, p.x);
-      if (p.y < mPoints[lowest].y)
-        lowest = i;
-      if (p.y > mPoints[highest].y)
-        highest = i;
+      if (p.y < mPoints[lowest].y) lowest = i;
+      if (p.y > mPoints[highest].y) highest = i;
     }
     block.lowest = mPoints[lowest];
     block.highest = mPoints[highest];

@@ -10,7 +10,7 @@
 // plottable that draws them. Keeps what the drawer asks for on every redraw
 // (sortedness, extent) so it need not scan 100000 points each time.
 class LineData {
-public:
+ public:
   struct Extent {
     double minX, maxX, minY, maxY;
   };
@@ -26,8 +26,6 @@ public:
     bool hasNull;
   };
 
-  void clear();
-  void append(const ChartPoint &point);
   void assign(std::vector<ChartPoint> points);
 
   const std::vector<ChartPoint> &points() const { return mPoints; }
@@ -41,9 +39,7 @@ public:
   // Changes whenever the points do.
   uint64_t version() const { return mVersion; }
 
-private:
-  void noteAppended(const ChartPoint &point);
-
+ private:
   void changed();
 
   std::vector<ChartPoint> mPoints;

@@ -1,6 +1,5 @@
 #include "lineplottable.h"
 
-#include "jobbatch.h"
 #include "linedata.h"
 #include "segmentclipper.h"
 
@@ -9,28 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-// Whether our own rasteriser can draw for this painter: a raster device, no rotation or shear,
-// the same scale both ways.
-bool isRasterTarget(const QPainter &painter) {
-  const QTransform t = painter.deviceTransform();
-  return painter.paintEngine()->type() == QPaintEngine::Raster && t.type() <= QTransform::TxScale &&
-         t.m11() == t.m22() && t.m11() > 0;
-}
-
-// The world transform under which painting lands on device pixels one to one. On a device with a
-// pixel ratio above 1 the painter scales every drawing by that ratio beneath the world transform,
-// so the raster, which is made of device pixels, is drawn scaled down by it first.
-QTransform fromDevice(const QPainter &painter) {
-  const qreal ratio = painter.device()->devicePixelRatio();
-  return QTransform::fromScale(1 / ratio, 1 / ratio);
-}
-
-QRect deviceArea(const QPainter &painter) {
-  const QRect device(0, 0, painter.device()->width(), painter.device()->height());
-  if (!painter.hasClipping()) return device;
-  return painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect() & device;
-}
 
 bool inSignDomain(double value, QCP::SignDomain domain) {
   return domain == QCP::sdBoth || (domain == QCP::sdPositive && value > 0) || (domain == QCP::sdNegative && value < 0);
@@ -50,7 +27,7 @@ QCPRange scanRange(const std::vector<ChartPoint> &points, bool &foundRange, Pick
   foundRange = false;
   for (const ChartPoint &p : points) {
     const auto [value, accepted] = pick(p);
-    if (p.null || !accepted) continue;
+    if (p.isNull() || !accepted) continue;
     range = foundRange ? QCPRange(std::min(range.lower, value), std::max(range.upper, value)) : QCPRange(value, value);
     foundRange = true;
   }
@@ -86,7 +63,11 @@ LinePlottable::AxisMap::AxisMap(const QCPAxis &axis, double scale, double offset
 LinePlottable::LinePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, std::shared_ptr<const LineData> data)
     : QCPAbstractPlottable(keyAxis, valueAxis), mData(std::move(data)) {}
 
-LinePlottable::~LinePlottable() { settlePending(); }
+bool LinePlottable::isRasterTarget(const QPainter &painter) {
+  const QTransform t = painter.deviceTransform();
+  return painter.paintEngine()->type() == QPaintEngine::Raster && t.type() <= QTransform::TxScale &&
+         t.m11() == t.m22() && t.m11() > 0;
+}
 
 double LinePlottable::selectTest(const QPointF &, bool, QVariant *) const {
   return -1;  // series are never selected by the mouse
@@ -113,82 +94,28 @@ bool LinePlottable::isDrawable() const {
          mValueAxis->range().size() > 0;
 }
 
-void LinePlottable::draw(QCPPainter *painter) {
-  if (!isDrawable()) return;
-  if (isRasterTarget(*painter))
-    drawRastered(*painter);
-  else
-    drawStroked(*painter);
-}
-
-void LinePlottable::drawRastered(QCPPainter &painter) {
-  // The raster antialiases by itself; QCPPainter's antialiasing would only shift the curve by
-  // half a pixel off the positions valueToPixel gives.
-  painter.setAntialiasing(false);
-  const QTransform toDevice = painter.deviceTransform();
-  const QRect area = deviceArea(painter);
-  if (area.isEmpty()) return;
-  if (!mPending || !(mPending->input == rasterInput(toDevice, area))) {
-    settlePending();
-    startRastering(toDevice, area);
-  }
-  const Pending pending = *std::exchange(mPending, std::nullopt);
-  pending.batch->complete(pending.job);
-  painter.save();
-  painter.setWorldTransform(fromDevice(painter));
-  mRaster.paint(painter);
-  painter.restore();
-}
-
 LinePlottable::RasterInput LinePlottable::rasterInput(const QTransform &toDevice, const QRect &area) const {
+  mData->blocks();
   return {AxisMap(*mKeyAxis, toDevice.m11(), toDevice.dx()),
           AxisMap(*mValueAxis, toDevice.m22(), toDevice.dy()),
           area,
           mKeyAxis->range(),
           mPen.widthF() * toDevice.m11(),
-          mPen.color(),
-          mData->version()};
+          mPen.color()};
 }
 
-// Rasters this series and the ones of its layer drawn after it into their own pictures, on all
-// cores; each picks its picture up when drawn. Later series are those the layer draws next in
-// this same pass, with the same device and clip, so none is left rastering after the pass.
-void LinePlottable::startRastering(const QTransform &toDevice, const QRect &area) {
-  std::vector<LinePlottable *> series;
-  std::vector<JobBatch::Job> jobs;
-  bool reached = false;
-  for (QCPLayerable *child : layer()->children()) {
-    reached = reached || child == this;
-    auto *line = dynamic_cast<LinePlottable *>(child);
-    if (!reached || !line || line->mPending || !line->realVisibility() || !line->isDrawable() ||
-        line->clipRect() != clipRect())
-      continue;
-    // Whatever the helpers read is made ready here, on the drawing thread.
-    line->mData->blocks();
-    line->mPending = Pending{nullptr, jobs.size(), line->rasterInput(toDevice, area)};
-    jobs.push_back([line, input = line->mPending->input] { line->raster(input); });
-    series.push_back(line);
-  }
-  const std::shared_ptr<JobBatch> batch = JobBatch::start(std::move(jobs));
-  for (LinePlottable *line : series) line->mPending->batch = batch;
-}
-
-void LinePlottable::raster(const RasterInput &input) {
-  mRaster.begin(input.area, input.penWidth);
-  ColumnEnvelope envelope([this](const QPolygonF &line) { mRaster.addPolyline(line); });
+void LinePlottable::raster(StrokeRaster &workspace, const RasterInput &input) const {
+  workspace.begin(input.area, input.penWidth);
+  ColumnEnvelope envelope([&workspace](const QPolygonF &line) { workspace.addPolyline(line); });
   traceRuns(input.toX, input.toY, input.area, input.penWidth, input.keyRange, envelope);
-  mRaster.finish(input.color);
+  workspace.finish(input.color);
 }
 
-void LinePlottable::settlePending() {
-  if (mPending) mPending->batch->cancel(mPending->job);
-  mPending.reset();
-}
-
-void LinePlottable::drawStroked(QCPPainter &painter) {
-  painter.setPen(mPen);
-  painter.setBrush(Qt::NoBrush);
-  ColumnEnvelope envelope([&painter](const QPolygonF &line) { painter.drawPolyline(line); });
+void LinePlottable::draw(QCPPainter *painter) {
+  if (!isDrawable()) return;
+  painter->setPen(mPen);
+  painter->setBrush(Qt::NoBrush);
+  ColumnEnvelope envelope([painter](const QPolygonF &line) { painter->drawPolyline(line); });
   traceRuns(AxisMap(*mKeyAxis, 1, 0), AxisMap(*mValueAxis, 1, 0), clipRect(), mPen.widthF(), mKeyAxis->range(),
             envelope);
 }
@@ -228,7 +155,7 @@ void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
       }
     }
     const ChartPoint &p = points[i++];
-    if (p.null) {
+    if (p.isNull()) {
       envelope.finish();
       hasPrevious = false;
       continue;

@@ -11,14 +11,15 @@ class LineData;
 // A polyline through its points in order; null points break it into separate runs.
 // Drawn with round caps and joins, width 1 to 4, and listed in the legend.
 class LineSeries : public Series {
-public:
+ public:
   LineSeries();
   ~LineSeries() override;
 
-  void clear();
-  void append(double x, double y);
-  void appendNull(double x, double y);
-  // Replaces all points at once; cheaper than appending 100000 points one by one.
+  // A series of its own style that draws the very points of another, which it shares: both then
+  // show any later change of them.
+  static std::unique_ptr<LineSeries> sharingPointsOf(const LineSeries &other);
+
+  // Replaces all points at once.
   void setPoints(std::vector<ChartPoint> points);
 
   const std::vector<ChartPoint> &points() const;
@@ -30,6 +31,6 @@ public:
   // The point store, shared with whatever draws the series.
   std::shared_ptr<const LineData> data() const { return mData; }
 
-private:
+ private:
   std::shared_ptr<LineData> mData;
 };

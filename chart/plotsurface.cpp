@@ -1,6 +1,7 @@
 #include "plotsurface.h"
 
 #include "labelticker.h"
+#include "seriesgroup.h"
 #include "underlaylayerable.h"
 
 #include <cmath>
@@ -14,6 +15,7 @@ constexpr int axisLineWidth = 2;
 constexpr int labelPixelSize = 11;
 constexpr int legendPixelSize = 13;
 const char *const underlayLayer = "underlay";
+const char *const plottablesLayer = "plottables";
 
 QFont pixelFont(const QString &family, int pixelSize) {
   QFont font(family);
@@ -37,15 +39,20 @@ PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent) {
 
 QCPAxis &PlotSurface::axis(ChartAxis axis) const { return axis == ChartAxis::Bottom ? *xAxis : *yAxis; }
 
-QCPLayer *PlotSurface::seriesLayer() const { return layer(QStringLiteral("main")); }
+QCPLayer *PlotSurface::plottableLayer() const { return layer(QString::fromLatin1(plottablesLayer)); }
 
 // Drawing order: background, legend, grid, axes, whatever the before-series hook draws, series.
+// The series' plottables live on a layer of their own that is never drawn: the series group
+// draws them in the chart's order, without moving them between layers.
 void PlotSurface::setUpLayers() {
   moveLayer(layer(QStringLiteral("legend")), layer(QStringLiteral("background")), limAbove);
   moveLayer(layer(QStringLiteral("main")), layer(QStringLiteral("axes")), limAbove);
   addLayer(underlayLayer, layer(QStringLiteral("axes")), limAbove);
   mUnderlay = new UnderlayLayerable(this, underlayLayer);
-  setCurrentLayer(QStringLiteral("main"));
+  mSeriesGroup = new SeriesGroup(this, QStringLiteral("main"));
+  addLayer(plottablesLayer, layer(QStringLiteral("main")), limAbove);
+  plottableLayer()->setVisible(false);
+  setCurrentLayer(plottablesLayer);
 }
 
 void PlotSurface::setUpAxis(QCPAxis &axis) {
@@ -122,6 +129,10 @@ void PlotSurface::ensureLayout() {
 }
 
 void PlotSurface::updateLayout() {
+  if (!mLegendValid && mFillLegend) {
+    mLegendValid = true;
+    mFillLegend();
+  }
   applyMargins();
   applyRoomForEndLabels();
   // The label step depends on the plot area's size, which the first pass settles.

@@ -6,6 +6,9 @@
 
 #include <QMarginsF>
 
+#include <functional>
+
+class SeriesGroup;
 class UnderlayLayerable;
 
 // The QCustomPlot under a Chart, set up once with the chart's fixed look: layers in drawing
@@ -18,16 +21,25 @@ class PlotSurface : public QCustomPlot {
   explicit PlotSurface(QWidget *parent);
 
   QCPAxis &axis(ChartAxis axis) const;
-  QCPLayer *seriesLayer() const;
+  // Where the series' plottables are kept: a layer that is never drawn, for the series group
+  // draws them in the chart's order.
+  QCPLayer *plottableLayer() const;
+  SeriesGroup &seriesGroup() const { return *mSeriesGroup; }
   UnderlayLayerable &underlay() const { return *mUnderlay; }
 
   void setMarginsPercent(const QMarginsF &margins);
-  QMarginsF marginsPercent() const { return mMarginsPercent; }
   void setBackgroundColors(const QColor &bottom, const QColor &top);
   QColor bottomColor() const { return mBottomColor; }
   QColor topColor() const { return mTopColor; }
   void setLegendShown(bool shown);
 
+  // What fills the legend; it runs before a layout once the legend has been marked.
+  void setLegendFiller(std::function<void()> filler) { mFillLegend = std::move(filler); }
+  // Marks the legend to be filled anew before the next layout or drawing.
+  void invalidateLegend() {
+    mLegendValid = false;
+    mLayoutValid = false;
+  }
   // Geometry queries between redraws need a current layout.
   void invalidateLayout() { mLayoutValid = false; }
   void ensureLayout();
@@ -44,9 +56,12 @@ class PlotSurface : public QCustomPlot {
   void applyRoomForEndLabels();
 
   UnderlayLayerable *mUnderlay = nullptr;
+  SeriesGroup *mSeriesGroup = nullptr;
   QCPLayoutGrid *mLegendColumn = nullptr;
   QMarginsF mMarginsPercent;
   QColor mBottomColor = Qt::white;
   QColor mTopColor = Qt::white;
   bool mLayoutValid = false;
+  bool mLegendValid = false;
+  std::function<void()> mFillLegend;
 };

@@ -6,39 +6,30 @@
 
 namespace {
 
-QCPRange spanOf(double a, double b, bool &foundRange)
-{
+QCPRange spanOf(double a, double b, bool &foundRange) {
   foundRange = true;
   return QCPRange(std::min(a, b), std::max(a, b));
 }
 
 }  // namespace
 
-RectanglePlottable::RectanglePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis,
-                                       const RectangleSeries &series)
-    : QCPAbstractPlottable(keyAxis, valueAxis), mSeries(series)
-{
-}
+RectanglePlottable::RectanglePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, const RectangleSeries &series)
+    : QCPAbstractPlottable(keyAxis, valueAxis), mSeries(series) {}
 
-double RectanglePlottable::selectTest(const QPointF &, bool, QVariant *) const
-{
+double RectanglePlottable::selectTest(const QPointF &, bool, QVariant *) const {
   return -1;  // series are never selected by the mouse
 }
 
-QCPRange RectanglePlottable::getKeyRange(bool &foundRange, QCP::SignDomain) const
-{
+QCPRange RectanglePlottable::getKeyRange(bool &foundRange, QCP::SignDomain) const {
   return spanOf(mSeries.firstCorner().x(), mSeries.secondCorner().x(), foundRange);
 }
 
-QCPRange RectanglePlottable::getValueRange(bool &foundRange, QCP::SignDomain, const QCPRange &) const
-{
+QCPRange RectanglePlottable::getValueRange(bool &foundRange, QCP::SignDomain, const QCPRange &) const {
   return spanOf(mSeries.firstCorner().y(), mSeries.secondCorner().y(), foundRange);
 }
 
-void RectanglePlottable::draw(QCPPainter *painter)
-{
-  if (!mKeyAxis || !mValueAxis)
-    return;
+void RectanglePlottable::draw(QCPPainter *painter) {
+  if (!mKeyAxis || !mValueAxis) return;
   const QPointF first(mKeyAxis->coordToPixel(mSeries.firstCorner().x()),
                       mValueAxis->coordToPixel(mSeries.firstCorner().y()));
   const QPointF second(mKeyAxis->coordToPixel(mSeries.secondCorner().x()),
@@ -48,7 +39,6 @@ void RectanglePlottable::draw(QCPPainter *painter)
   painter->drawRect(QRectF(first, second).normalized());
 }
 
-void RectanglePlottable::drawLegendIcon(QCPPainter *, const QRectF &) const
-{
+void RectanglePlottable::drawLegendIcon(QCPPainter *, const QRectF &) const {
   // never listed in a legend
 }

@@ -14,9 +14,24 @@ double ToChartCoordinate(long double value) {
   return static_cast<double>(std::clamp<long double>(value, -DBL_MAX, DBL_MAX));
 }
 
-void AppendPoint(std::vector<TCurvePoint> &series, long double x, long double y, bool isNull = false) {
-  series.push_back({ToChartCoordinate(x), ToChartCoordinate(y), isNull});
+void AppendPoint(TCurveSink &sink, long double x, long double y, bool isNull = false) {
+  sink.Append(ToChartCoordinate(x), ToChartCoordinate(y), isNull);
 }
+
+class TVectorSink final : public TCurveSink {
+ public:
+  explicit TVectorSink(std::vector<TCurvePoint> &points) : points_(points) {}
+  void Append(double x, double y, bool isNull) override { points_.push_back({x, y, isNull}); }
+
+ private:
+  std::vector<TCurvePoint> &points_;
+};
+
+class TCountingSink final : public TCurveSink {
+ public:
+  void Append(double, double, bool) override { ++count; }
+  std::size_t count = 0;
+};
 
 // The share of the way from prev to next at which the curve crosses limit
 // (prev on one side of it, next beyond it). Halving each term first is exact
@@ -68,16 +83,27 @@ TCurveState TCurveBuilder::Classify(long double y) const {
 
 void TCurveBuilder::BuildSeries(const TGraph &graph, std::vector<TCurvePoint> &series) const {
   series.clear();
+  series.reserve(PointCount(graph));
+  TVectorSink sink(series);
+  Build(graph, sink);
+}
+
+std::size_t TCurveBuilder::PointCount(const TGraph &graph) const {
+  TCountingSink counter;
+  Build(graph, counter);
+  return counter.count;
+}
+
+void TCurveBuilder::Build(const TGraph &graph, TCurveSink &sink) const {
   const std::size_t count = SampleCount(graph);
   if (count < 1) return;
   // Starting from the first sample's own state keeps element 0 (the count)
   // out of any interpolation.
   TCurveState state = graph.PointErrors[1] != 0 ? TCurveState::Gap : Classify(graph.YValues[1]);
-  for (std::size_t i = 1; i <= count; ++i) state = Step(graph, i, state, series);
+  for (std::size_t i = 1; i <= count; ++i) state = Step(graph, i, state, sink);
 }
 
-TCurveState TCurveBuilder::Step(const TGraph &graph, std::size_t i, TCurveState state,
-                                std::vector<TCurvePoint> &series) const {
+TCurveState TCurveBuilder::Step(const TGraph &graph, std::size_t i, TCurveState state, TCurveSink &series) const {
   if (graph.PointErrors[i] != 0) return TCurveState::Gap;
   const TCurveState side = Classify(graph.YValues[i]);
   if (state == TCurveState::Inside) return StepInside(graph, i, side, series);
@@ -85,8 +111,7 @@ TCurveState TCurveBuilder::Step(const TGraph &graph, std::size_t i, TCurveState 
 }
 
 // The previous sample was drawn: go on, or end the run exactly on the limit.
-TCurveState TCurveBuilder::StepInside(const TGraph &graph, std::size_t i, TCurveState side,
-                                      std::vector<TCurvePoint> &series) const {
+TCurveState TCurveBuilder::StepInside(const TGraph &graph, std::size_t i, TCurveState side, TCurveSink &series) const {
   const long double x = graph.XValues[i];
   const long double y = graph.YValues[i];
   if (side == TCurveState::Inside) {
@@ -102,7 +127,7 @@ TCurveState TCurveBuilder::StepInside(const TGraph &graph, std::size_t i, TCurve
 // starts at the sample itself; after a sample beyond the band it starts, not
 // interpolated, at that sample's abscissa on the limit it lay beyond.
 TCurveState TCurveBuilder::StepOutside(const TGraph &graph, std::size_t i, TCurveState state, TCurveState side,
-                                       std::vector<TCurvePoint> &series) const {
+                                       TCurveSink &series) const {
   if (side != TCurveState::Inside) return side;
   const long double x = graph.XValues[i];
   const long double y = graph.YValues[i];

@@ -62,3 +62,11 @@ void TProject::ComputeGraph(int index) { SampleGraph(MutableGraph(index), FBound
 void TProject::BuildSeries(int index, std::vector<TCurvePoint> &series) const {
   TCurveBuilder(FBounds.MinY, FBounds.MaxY).BuildSeries(Graph(index), series);
 }
+
+void TProject::BuildSeries(int index, TCurveSink &sink) const {
+  TCurveBuilder(FBounds.MinY, FBounds.MaxY).Build(Graph(index), sink);
+}
+
+std::size_t TProject::CurvePointCount(int index) const {
+  return TCurveBuilder(FBounds.MinY, FBounds.MaxY).PointCount(Graph(index));
+}

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bounds.h"
+#include "curvebuilder.h"
 #include "curvepoint.h"
 #include "graph.h"
 
@@ -39,6 +40,9 @@ class TProject {
   void ComputeGraph(int index);
   // Clears series and fills it with layer index clipped to [MinY, MaxY].
   void BuildSeries(int index, std::vector<TCurvePoint> &series) const;
+  // The same curve handed to a sink, and the number of its points.
+  void BuildSeries(int index, TCurveSink &sink) const;
+  std::size_t CurvePointCount(int index) const;
 
  private:
   TGraph &MutableGraph(int index);

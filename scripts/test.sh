@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test; then builds
 # everything under AddressSanitizer and UBSan and runs the library, model, chart and
-# file tests there, and a short run of each fuzzer over its seed corpus.
+# file tests there, the chart and its tests under ThreadSanitizer (it draws on
+# several threads), and a short run of each fuzzer over its seed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,5 +13,9 @@ ctest --preset default
 cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan
+
+cmake --preset tsan
+cmake --build --preset tsan
+ctest --preset tsan
 
 bash scripts/fuzz.sh

@@ -36,19 +36,24 @@ void SetAxes(Chart &chart, const TBounds &b) {
   set(ChartAxis::Left, b.MinY, b.MaxY);
 }
 
-std::vector<ChartPoint> CurvePoints(const TProject &project, int index) {
-  std::vector<TCurvePoint> curve;
-  project.BuildSeries(index, curve);
+// The curve goes straight into storage of its exact size.
+class TChartPointSink final : public TCurveSink {
+ public:
+  explicit TChartPointSink(std::size_t count) { points.reserve(count); }
+  void Append(double x, double y, bool isNull) override {
+    points.push_back(isNull ? ChartPoint::nullAt(x) : ChartPoint{x, y});
+  }
   std::vector<ChartPoint> points;
-  points.reserve(curve.size());
-  for (const TCurvePoint &p : curve) points.push_back({p.X, p.Y, p.IsNull});
-  return points;
+};
+
+std::vector<ChartPoint> CurvePoints(const TProject &project, int index) {
+  TChartPointSink sink(project.CurvePointCount(index));
+  project.BuildSeries(index, sink);
+  return std::move(sink.points);
 }
 
-std::unique_ptr<LineSeries> LayerSeries(std::vector<ChartPoint> points, const QString &title, const QColor &colour,
-                                        int width, bool shown) {
-  auto series = std::make_unique<LineSeries>();
-  series->setPoints(std::move(points));
+std::unique_ptr<LineSeries> Styled(std::unique_ptr<LineSeries> series, const QString &title, const QColor &colour,
+                                   int width, bool shown) {
   series->setColor(colour);
   series->setWidth(width);
   series->setTitle(title);
@@ -126,14 +131,17 @@ void TProjectLayers::Add(TGraph graph, const TLayerStyle &style) {
   emit Added(index);
 }
 
-// Both charts' series of one layer share the same clipped curve.
+// Both charts' series of one layer are built by the same procedure from the same samples and
+// bounds: they share one curve.
 void TProjectLayers::AddSeries(int index) {
   const TGraph &graph = project_.Graph(index);
   const QString title = ShownExpression(graph.Expression);
   const QColor colour = SeriesColor(styles_[index].Color);
-  std::vector<ChartPoint> points = CurvePoints(project_, index);
-  InsertBeforeLast(plot_, LayerSeries(points, title, colour, styles_[index].Width, graph.Visible));
-  InsertBeforeLast(navigator_, LayerSeries(std::move(points), title, colour, 1, graph.Visible));
+  auto plot = std::make_unique<LineSeries>();
+  plot->setPoints(CurvePoints(project_, index));
+  auto navigator = LineSeries::sharingPointsOf(*plot);
+  InsertBeforeLast(plot_, Styled(std::move(plot), title, colour, styles_[index].Width, graph.Visible));
+  InsertBeforeLast(navigator_, Styled(std::move(navigator), title, colour, 1, graph.Visible));
 }
 
 void TProjectLayers::Remove(int index) {

@@ -1,15 +1,21 @@
-// Redraw time of a chart with ten layers of 100000 points each at pen width 4, and how far its
-// picture is from one drawn segment by segment.
+// Redraw time of charts of 10 and 50 layers of 100000 points each, at every pen width, against
+// plain QCustomPlot graphs of the same points (pen width 1, its adaptive sampling on) as the
+// reference; and how far our picture is from the same curves stroked by QPainter.
 
 #include "chart.h"
 
 #include <benchmark/benchmark.h>
+#include <qcustomplot.h>
 
 #include <QApplication>
 #include <QPainter>
 
 #include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -18,20 +24,26 @@ constexpr int pointCount = 100000;
 constexpr double lowest = -10;
 constexpr double highest = 10;
 constexpr int penWidth = 4;
+
+// A chart of many layers as the program shows it: legend on, at a window's size.
+struct Scene {
+  const char *name;
+  int layers;
+  QSize size;
+  bool legend;
+};
+const Scene scenes[] = {{"10x100000/800x600", 10, {800, 600}, false},
+                        {"50x100000/1300x850/legend", 50, {1300, 850}, true}};
 // A pixel differs when one of its colour channels is off by more than this; smaller
 // differences are the antialiasing of overlapping strokes.
 constexpr int channelTolerance = 64;
 
-double abscissa(int i)
-{
-  return lowest + (highest - lowest) * i / (pointCount - 1);
-}
+double abscissa(int i) { return lowest + (highest - lowest) * i / (pointCount - 1); }
 
 // Samples of one curve; invalid samples (NaN) and samples outside the band leave gaps, and every
 // run after a gap starts with a null point, as the program's curve builder does.
 template <typename Curve>
-std::vector<ChartPoint> sampled(Curve curve)
-{
+std::vector<ChartPoint> sampled(Curve curve) {
   std::vector<ChartPoint> points;
   bool inRun = false;
   for (int i = 0; i < pointCount; ++i) {
@@ -41,35 +53,30 @@ std::vector<ChartPoint> sampled(Curve curve)
       inRun = false;
       continue;
     }
-    if (!inRun)
-      points.push_back({x, y, true});
-    points.push_back({x, y, false});
+    if (!inRun) points.push_back(ChartPoint::nullAt(x));
+    points.push_back({x, y});
     inRun = true;
   }
   return points;
 }
 
-std::vector<ChartPoint> layerPoints(int layer)
-{
+std::vector<ChartPoint> layerPoints(int layer) {
   switch (layer % 3) {
-  case 0:  // tan(x), with a gap of 20 invalid samples every 997
-    return sampled([layer](int i, double x) {
-      return i % 997 < 20 ? std::nan("") : std::tan(x + 0.05 * layer);
-    });
-  case 1:
-    return sampled([layer](int, double x) { return 8 * std::sin(50 * x + layer); });
-  default: {
-    std::minstd_rand random(layer);
-    std::uniform_real_distribution<double> noise(-1.5, 1.5);
-    return sampled([&](int, double) { return layer - 5 + noise(random); });
-  }
+    case 0:  // tan(x), with a gap of 20 invalid samples every 997
+      return sampled([layer](int i, double x) { return i % 997 < 20 ? std::nan("") : std::tan(x + 0.05 * layer); });
+    case 1:
+      return sampled([layer](int, double x) { return 8 * std::sin(50 * x + layer); });
+    default: {
+      std::minstd_rand random(layer);
+      std::uniform_real_distribution<double> noise(-1.5, 1.5);
+      return sampled([&](int, double) { return layer - 5 + noise(random); });
+    }
   }
 }
 
 class BenchChart {
-public:
-  BenchChart()
-  {
+ public:
+  BenchChart() {
     chart.resize(800, 600);
     chart.setLegendShown(false);
     chart.setMarginsPercent(QMarginsF(0, 1, 1, 0));
@@ -85,70 +92,140 @@ public:
     chart.show();
   }
 
-  void showSeries(bool shown)
-  {
-    for (int i = 0; i < chart.seriesCount(); ++i)
-      chart.series(i)->setShown(shown);
+  void showSeries(bool shown) {
+    for (int i = 0; i < chart.seriesCount(); ++i) chart.series(i)->setShown(shown);
   }
 
   // The chart without its series, then every series stroked by QPainter through all of its
   // points, one polyline per run. (Drawing the segments one by one instead would let their
   // antialiased edges darken each other where they overlap, which no single stroke does.)
-  QImage reference()
-  {
+  QImage reference() {
     showSeries(false);
     QImage image = chart.toImage();
     showSeries(true);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(chart.plotArea().adjusted(0, 0, -1, -1));
-    for (int i = 0; i < chart.seriesCount(); ++i)
-      drawRuns(painter, *static_cast<LineSeries *>(chart.series(i)));
+    for (int i = 0; i < chart.seriesCount(); ++i) drawRuns(painter, *static_cast<LineSeries *>(chart.series(i)));
     return image;
   }
 
   Chart chart;
 
-private:
-  void drawRuns(QPainter &painter, const LineSeries &series) const
-  {
+ private:
+  void drawRuns(QPainter &painter, const LineSeries &series) const {
     painter.setPen(series.pen());
     QPolygonF run;
     for (const ChartPoint &p : series.points()) {
-      if (p.null) {
+      if (p.isNull()) {
         painter.drawPolyline(run);
         run.clear();
         continue;
       }
-      run << QPointF(chart.valueToPixel(ChartAxis::Bottom, p.x),
-                     chart.valueToPixel(ChartAxis::Left, p.y));
+      run << QPointF(chart.valueToPixel(ChartAxis::Bottom, p.x), chart.valueToPixel(ChartAxis::Left, p.y));
     }
     painter.drawPolyline(run);
   }
 };
 
+// Our chart of a scene at one pen width.
+std::unique_ptr<Chart> sceneChart(const Scene &scene, int width) {
+  auto chart = std::make_unique<Chart>();
+  chart->resize(scene.size);
+  chart->setLegendShown(scene.legend);
+  chart->setMarginsPercent(QMarginsF(0, 1, 1, 0));
+  chart->setRange(ChartAxis::Bottom, lowest, highest);
+  chart->setRange(ChartAxis::Left, lowest, highest);
+  for (int layer = 0; layer < scene.layers; ++layer) {
+    auto series = std::make_unique<LineSeries>();
+    series->setColor(QColor::fromHsv(layer * 36 % 360, 255, 200));
+    series->setWidth(width);
+    series->setTitle(QStringLiteral("layer %1").arg(layer));
+    series->setPoints(layerPoints(layer));
+    chart->addSeries(std::move(series));
+  }
+  chart->show();
+  return chart;
+}
+
+// The same scene in plain QCustomPlot: a graph per layer, NaN where our null points break the
+// line, pen width 1, adaptive sampling on as it comes.
+std::unique_ptr<QCustomPlot> referencePlot(const Scene &scene) {
+  auto plot = std::make_unique<QCustomPlot>();
+  plot->resize(scene.size);
+  plot->xAxis->setRange(lowest, highest);
+  plot->yAxis->setRange(lowest, highest);
+  plot->legend->setVisible(scene.legend);
+  for (int layer = 0; layer < scene.layers; ++layer) {
+    QVector<double> keys, values;
+    for (const ChartPoint &p : layerPoints(layer)) {
+      keys << p.x;
+      values << (p.isNull() ? std::nan("") : p.y);
+    }
+    QCPGraph *graph = plot->addGraph();
+    graph->setData(keys, values, true);
+    graph->setPen(QPen(QColor::fromHsv(layer * 36 % 360, 255, 200), 1));
+    graph->setName(QStringLiteral("layer %1").arg(layer));
+  }
+  plot->show();
+  return plot;
+}
+
+void BM_SceneRedraw(benchmark::State &state, const Scene &scene, int width) {
+  const std::unique_ptr<Chart> chart = sceneChart(scene, width);
+  for (auto _ : state) chart->redrawNow();
+}
+
+void BM_SceneReference(benchmark::State &state, const Scene &scene) {
+  const std::unique_ptr<QCustomPlot> plot = referencePlot(scene);
+  for (auto _ : state) plot->replot(QCustomPlot::rpImmediateRefresh);
+}
+
+// Prints each redraw against the reference of its scene once all runs are in.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run> &runs) override {
+    for (const Run &run : runs) mTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  void printRatios() const {
+    std::printf("\n%-28s %6s %12s %14s %8s\n", "scene", "width", "ours ms", "QCustomPlot ms", "ratio");
+    for (const Scene &scene : scenes) {
+      const double reference = time(std::string("reference/") + scene.name);
+      for (int width = 1; width <= 4; ++width) {
+        const double ours = time("redraw/" + std::string(scene.name) + "/width" + std::to_string(width));
+        if (ours > 0 && reference > 0)
+          std::printf("%-28s %6d %12.2f %14.2f %7.2fx\n", scene.name, width, ours, reference, ours / reference);
+      }
+    }
+  }
+
+ private:
+  double time(const std::string &name) const {
+    const auto it = mTimes.find(name);
+    return it == mTimes.end() ? 0 : it->second;
+  }
+  std::map<std::string, double> mTimes;
+};
+
 BenchChart *theChart = nullptr;
 
-BenchChart &benchChart()
-{
-  return *theChart;
-}
+BenchChart &benchChart() { return *theChart; }
 
 struct Difference {
   double anyPercent;
   double beyondTolerancePercent;
 };
 
-Difference difference(const QImage &a, const QImage &b)
-{
+Difference difference(const QImage &a, const QImage &b) {
   long any = 0;
   long beyond = 0;
   for (int y = 0; y < a.height(); ++y) {
     const auto *left = reinterpret_cast<const QRgb *>(a.constScanLine(y));
     const auto *right = reinterpret_cast<const QRgb *>(b.constScanLine(y));
     for (int x = 0; x < a.width(); ++x) {
-      const int most = std::max({std::abs(qRed(left[x]) - qRed(right[x])),
-                                 std::abs(qGreen(left[x]) - qGreen(right[x])),
+      const int most = std::max({std::abs(qRed(left[x]) - qRed(right[x])), std::abs(qGreen(left[x]) - qGreen(right[x])),
                                  std::abs(qBlue(left[x]) - qBlue(right[x]))});
       any += most > 0;
       beyond += most > channelTolerance;
@@ -158,30 +235,24 @@ Difference difference(const QImage &a, const QImage &b)
   return {100.0 * any / pixels, 100.0 * beyond / pixels};
 }
 
-void BM_Redraw(benchmark::State &state)
-{
+void BM_Redraw(benchmark::State &state) {
   Chart &chart = benchChart().chart;
-  for (auto _ : state)
-    chart.redrawNow();
+  for (auto _ : state) chart.redrawNow();
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
 // What a redraw costs besides the series: background, grid, axes and the plot's buffers.
-void BM_RedrawWithoutSeries(benchmark::State &state)
-{
+void BM_RedrawWithoutSeries(benchmark::State &state) {
   BenchChart &bench = benchChart();
   bench.showSeries(false);
-  for (auto _ : state)
-    bench.chart.redrawNow();
+  for (auto _ : state) bench.chart.redrawNow();
   bench.showSeries(true);
 }
 BENCHMARK(BM_RedrawWithoutSeries)->Unit(benchmark::kMillisecond);
 
-void BM_Picture(benchmark::State &state)
-{
+void BM_Picture(benchmark::State &state) {
   Chart &chart = benchChart().chart;
-  for (auto _ : state)
-    benchmark::DoNotOptimize(chart.toImage());
+  for (auto _ : state) benchmark::DoNotOptimize(chart.toImage());
   const Difference d = difference(chart.toImage(), benchChart().reference());
   state.counters["differing_%"] = d.beyondTolerancePercent;
   state.counters["any_difference_%"] = d.anyPercent;
@@ -190,14 +261,23 @@ BENCHMARK(BM_Picture)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   BenchChart chart;
   theChart = &chart;
-  benchmark::RunSpecifiedBenchmarks();
+  for (const Scene &scene : scenes) {
+    for (int width = 1; width <= 4; ++width)
+      benchmark::RegisterBenchmark(("redraw/" + std::string(scene.name) + "/width" + std::to_string(width)).c_str(),
+                                   BM_SceneRedraw, scene, width)
+          ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("reference/" + std::string(scene.name)).c_str(), BM_SceneReference, scene)
+        ->Unit(benchmark::kMillisecond);
+  }
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.printRatios();
   benchmark::Shutdown();
   return 0;
 }

@@ -1,11 +1,11 @@
 #include <QSignalSpy>
-#include <QThreadPool>
 
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "chartfixture.h"
+#include "rasterpipeline.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ QRect ColumnAt(const Chart &chart, double x) {
 // series's colour, nothing is drawn between them.
 TEST_F(ChartTest, NullPointSplitsALineIntoTwoRuns) {
   ClearBackground();
-  AddLine(chart, {{1, 5}, {4, 5}, {5, 5, true}, {6, 5}, {9, 5}}, red, 3);
+  AddLine(chart, {{1, 5}, {4, 5}, ChartPoint::nullAt(5), {6, 5}, {9, 5}}, red, 3);
   const QImage image = chart.toImage();
   for (double x : {1.5, 2.5, 3.5, 6.5, 7.5, 8.5}) {
     EXPECT_TRUE(ColorNear(image, PixelOf(x, 5), red, 1)) << x;
@@ -200,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FarCase{"Steep", {{4, -far}, {6, far}}, {{5, 0.5}, {5, 5}, {5, 9.5}}, {{4, 5}, {6, 5}}},
                     FarCase{"FromInside", {{5, 5}, {far, 5}}, {{5.2, 5}, {9.5, 5}}, {{4, 5}, {2, 5}}},
                     FarCase{"ThroughNull",
-                            {{-far, 2}, {far, 2}, {0, 0, true}, {-far, 8}, {far, 8}},
+                            {{-far, 2}, {far, 2}, ChartPoint::nullAt(0), {-far, 8}, {far, 8}},
                             {{1, 2}, {9, 2}, {1, 8}, {9, 8}},
                             {{5, 5}}}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -334,25 +334,24 @@ std::vector<ChartPoint> Wave(double phase, int count) {
   std::vector<ChartPoint> points;
   for (int i = 0; i < count; ++i) {
     const double x = 10.0 * i / (count - 1);
-    points.push_back({x, 5 + 4 * std::sin(30 * x + phase), i % 700 == 0});
+    points.push_back(i % 700 == 0 ? ChartPoint::nullAt(x) : ChartPoint{x, 5 + 4 * std::sin(30 * x + phase)});
   }
   return points;
 }
 
-QImage DrawnOnThreads(Chart &chart, int threads) {
-  QThreadPool &pool = *QThreadPool::globalInstance();
-  const int before = pool.maxThreadCount();
-  pool.setMaxThreadCount(threads);
+QImage DrawnOnThreads(Chart &chart, std::size_t threads) {
+  RasterPipeline::setThreadLimit(threads);
   chart.redrawNow();
   QImage image = chart.toImage();
-  pool.setMaxThreadCount(before);
+  RasterPipeline::setThreadLimit(0);
   return image;
 }
 
 }  // namespace
 
-// The series are rastered on several threads at once; the picture is the one a single thread
-// draws, also after one series' points and another's colour change between redraws.
+// The series are rastered on several threads at once, through fewer workspaces than series; the
+// picture is the one a single thread draws, also after one series' points and another's colour
+// change between redraws.
 TEST_F(ChartTest, SeriesDrawnOnManyThreadsLookAsOnOne) {
   ClearBackground();
   std::vector<LineSeries *> lines;

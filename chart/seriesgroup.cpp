@@ -1,0 +1,90 @@
+#include "seriesgroup.h"
+
+#include "lineplottable.h"
+#include "rasterpipeline.h"
+#include "rectangleplottable.h"
+
+namespace {
+
+// The world transform under which painting lands on device pixels one to one. On a device with a
+// pixel ratio above 1 the painter scales every drawing by that ratio beneath the world transform,
+// so the raster, which is made of device pixels, is drawn scaled down by it first.
+QTransform fromDevice(const QPainter &painter) {
+  const qreal ratio = painter.device()->devicePixelRatio();
+  return QTransform::fromScale(1 / ratio, 1 / ratio);
+}
+
+QRect deviceArea(const QPainter &painter) {
+  const QRect device(0, 0, painter.device()->width(), painter.device()->height());
+  if (!painter.hasClipping()) return device;
+  return painter.deviceTransform().mapRect(painter.clipBoundingRect()).toAlignedRect() & device;
+}
+
+// Clipped to the plot area, as QCustomPlot clips a plottable its layer draws.
+void clipTo(QCPPainter &painter, const QCPAbstractPlottable &plottable) {
+  painter.setClipRect(plottable.keyAxis()->axisRect()->rect().translated(0, -1));
+}
+
+}  // namespace
+
+SeriesGroup::SeriesGroup(QCustomPlot *plot, const QString &layer) : QCPLayerable(plot, layer) {}
+
+void SeriesGroup::setPlottables(std::vector<QCPAbstractPlottable *> plottables) { mPlottables = std::move(plottables); }
+
+void SeriesGroup::applyDefaultAntialiasingHint(QCPPainter *) const {}
+
+void SeriesGroup::draw(QCPPainter *painter) {
+  std::vector<LinePlottable *> run;
+  for (std::size_t i = 0; i < mPlottables.size();) {
+    const std::size_t next = lineRun(i, run);
+    if (!run.empty()) {
+      drawLines(*painter, run);
+      i = next;
+      continue;
+    }
+    if (auto *rectangle = dynamic_cast<RectanglePlottable *>(mPlottables[i]); rectangle && rectangle->visible()) {
+      painter->save();
+      clipTo(*painter, *rectangle);
+      painter->setAntialiasing(rectangle->antialiased());
+      rectangle->draw(painter);
+      painter->restore();
+    }
+    ++i;
+  }
+}
+
+// Hidden or empty line series draw nothing and so never break a run.
+std::size_t SeriesGroup::lineRun(std::size_t index, std::vector<LinePlottable *> &run) const {
+  run.clear();
+  for (; index < mPlottables.size(); ++index) {
+    auto *line = dynamic_cast<LinePlottable *>(mPlottables[index]);
+    if (!line) break;
+    if (line->visible() && line->isDrawable()) run.push_back(line);
+  }
+  return index;
+}
+
+void SeriesGroup::drawLines(QCPPainter &painter, const std::vector<LinePlottable *> &run) {
+  painter.save();
+  clipTo(painter, *run.front());
+  if (!LinePlottable::isRasterTarget(painter)) {
+    for (LinePlottable *line : run) line->draw(&painter);
+    painter.restore();
+    return;
+  }
+  // The raster antialiases by itself; QCPPainter's antialiasing would only shift the curves by
+  // half a pixel off the positions valueToPixel gives.
+  painter.setAntialiasing(false);
+  const QTransform toDevice = painter.deviceTransform();
+  const QRect area = deviceArea(painter);
+  std::vector<RasterPipeline::Job> jobs;
+  if (!area.isEmpty())
+    for (const LinePlottable *line : run)
+      jobs.push_back([line, input = line->rasterInput(toDevice, area)](StrokeRaster &workspace) {
+        line->raster(workspace, input);
+      });
+  mWorkspaces.resize(RasterPipeline::workspacesWanted());
+  painter.setWorldTransform(fromDevice(painter));
+  RasterPipeline::run(mWorkspaces, jobs, [&painter](const StrokeRaster &workspace) { workspace.paint(painter); });
+  painter.restore();
+}

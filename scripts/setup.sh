@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   locales fonts-liberation xvfb xauth
   desktop-file-utils shared-mime-info
-  cups libcups2-dev printer-driver-cups-pdf poppler-utils
+  cups libcups2-dev printer-driver-cups-pdf poppler-utils procps
 )
 
 missing=()

@@ -81,7 +81,7 @@ inline int PdfPageCount(const QString &file) {
 // Each page as a picture at the given resolution.
 inline std::vector<QImage> PdfPictures(const QString &file, int dotsPerInch) {
   QTemporaryDir dir;
-  ToolOutput(QStringLiteral("pdftoppm"), {"-r", QString::number(dotsPerInch), file, dir.filePath("page")});
+  ToolOutput(QStringLiteral("pdftoppm"), {"-q", "-r", QString::number(dotsPerInch), file, dir.filePath("page")});
   std::vector<QImage> pictures;
   for (const QString &name : QDir(dir.path()).entryList({"page-*.ppm"}, QDir::Files, QDir::Name))
     pictures.push_back(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32));

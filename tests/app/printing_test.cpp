@@ -96,6 +96,7 @@ void ExpectPrintedAsLaidOut(int last, const QString &layout, const std::string &
   const QString printed = TPdfQueue::Output(jobs[0]);
   ASSERT_FALSE(printed.isEmpty()) << what << ": no file of job " << jobs[0];
   const std::vector<QImage> got = PdfPictures(printed, 100), wanted = PdfPictures(layout, 100);
+  QFile::remove(printed);  // the test's own printout, not kept in the owner's folder
   ASSERT_EQ(got.size(), wanted.size()) << what;
   for (std::size_t i = 0; i < got.size(); ++i) {
     const QSize common = got[i].size().boundedTo(wanted[i].size());

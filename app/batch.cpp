@@ -27,6 +27,18 @@ bool IsOption(const std::string &argument) {
   return false;
 }
 
+// Options that stand alone, without a value.
+bool SetFlag(TBatchRequest &request, const std::string &argument) {
+  if (argument == "--print-values") {
+    request.printValues = true;
+  } else if (argument == "--print-picture") {
+    request.printPicture = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 std::optional<QSize> ParseSize(const QString &text) {
   const QStringList parts = text.split(QLatin1Char('x'));
   bool okWidth = false, okHeight = false;
@@ -53,11 +65,10 @@ bool SetOption(TBatchRequest &request, const std::string &option, const std::str
   return true;
 }
 
+bool NeedsWindows(const TBatchRequest &request) { return !request.picture.empty() || request.printPicture; }
+
 // The picture is the plot window's chart at the size asked for, unzoomed.
-void WritePicture(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read, int &argc,
-                  char **argv) {
-  if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  TApplication application(argc, argv);
+void OutputPicture(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read) {
   CreateWindows();
   struct Destroy {
     ~Destroy() { DestroyWindows(); }
@@ -66,20 +77,29 @@ void WritePicture(const TBatchRequest &request, const TProjectContents &contents
   FieldForm->FC->resize(request.size);
   std::vector<bool> visible;
   for (const TGraph &graph : Project.Graphs()) visible.push_back(graph.Visible);
-  WritePictureFile(request.picture, visible);
+  if (!request.picture.empty()) WritePictureFile(request.picture, visible);
+  if (request.printPicture) PrintPicture(visible);
+}
+
+// Printing and pictures need the application object, one for both.
+void OutputWithApplication(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read,
+                           const std::vector<const TGraph *> &graphs, int &argc, char **argv) {
+  if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  TApplication application(argc, argv);
+  if (request.printValues) PrintValuesTable(graphs);
+  if (NeedsWindows(request)) OutputPicture(request, contents, read);
 }
 
 void WriteOutputs(const TBatchRequest &request, int &argc, char **argv) {
   TProjectContents contents;
   const TProjectRead read = ReadProjectContents(ReadFileBytes(WithExtension(request.project, ".lpp")), contents);
   if (!read.Error.empty()) throw TProjectFileError(read.Error);
-  if (!request.values.empty()) {
-    std::vector<TGraph> graphs = SampleLayers(contents);
-    std::vector<const TGraph *> all;
-    for (const TGraph &graph : graphs) all.push_back(&graph);
-    SaveFileBytes(WithExtension(request.values, ".txt"), ValuesTableText(all));
-  }
-  if (!request.picture.empty()) WritePicture(request, contents, read, argc, argv);
+  std::vector<TGraph> graphs;
+  if (!request.values.empty() || request.printValues) graphs = SampleLayers(contents);
+  std::vector<const TGraph *> all;
+  for (const TGraph &graph : graphs) all.push_back(&graph);
+  if (!request.values.empty()) SaveFileBytes(WithExtension(request.values, ".txt"), ValuesTableText(all));
+  if (request.printValues || NeedsWindows(request)) OutputWithApplication(request, contents, read, all, argc, argv);
   if (!request.savedProject.empty())
     SaveFileBytes(WithExtension(request.savedProject, ".lpp"), ProjectContentsBytes(contents));
 }
@@ -104,6 +124,7 @@ std::optional<TBatchRequest> ParseBatchArguments(const std::vector<std::string> 
       request.help = true;
       return request;
     }
+    if (SetFlag(request, argument)) continue;
     if (IsOption(argument)) {
       if (i + 1 >= arguments.size()) {
         error = QStringLiteral("после %1 нужно значение").arg(QString::fromStdString(argument));
@@ -131,13 +152,15 @@ QString BatchUsage() {
   return QStringLiteral(
       "Использование: lumoplot [ПРОЕКТ.lpp]\n"
       "       lumoplot [--values ЗНАЧЕНИЯ.txt] [--picture РИСУНОК.bmp] [--size ШxВ]\n"
-      "                [--save-project ПРОЕКТ.lpp] ПРОЕКТ.lpp\n\n"
+      "                [--print-values] [--print-picture] [--save-project ПРОЕКТ.lpp] ПРОЕКТ.lpp\n\n"
       "Без параметров программа открывает окна; с файлом проекта сразу открывает его.\n"
       "С параметрами вывода окна не показываются: проект загружается, записывается\n"
       "запрошенное, и программа завершается.\n\n"
       "  --values ФАЙЛ        таблица значений всех слоёв\n"
       "  --picture ФАЙЛ       рисунок графиков (24-битный BMP) без увеличения\n"
       "  --size ШxВ           размер рисунка в пикселях, по умолчанию 800x600\n"
+      "  --print-values       печать таблицы значений всех слоёв на принтере по умолчанию\n"
+      "  --print-picture      печать рисунка графиков (размер по --size) на принтере по умолчанию\n"
       "  --save-project ФАЙЛ  проект, записанный заново\n"
       "  --help               этот список\n");
 }

@@ -13,6 +13,8 @@ struct TBatchRequest {
   std::string values;
   std::string picture;
   std::string savedProject;
+  bool printValues = false;
+  bool printPicture = false;
   QSize size{800, 600};
   bool help = false;
 };
@@ -24,6 +26,7 @@ bool IsBatchCommandLine(int argc, char **argv);
 std::optional<TBatchRequest> ParseBatchArguments(const std::vector<std::string> &arguments, QString &error);
 QString BatchUsage();
 // Runs the request; 0, or 1 after writing the error to stderr. The project and
-// the values go through the model alone; only a picture needs the windows,
-// created then (not shown) with the application object that argc and argv make.
+// the values go through the model alone; printing needs the application object
+// that argc and argv make, and a picture, written or printed, the windows too,
+// created then (not shown).
 int RunBatch(const TBatchRequest &request, int &argc, char **argv);

@@ -369,6 +369,10 @@ void Chart::paint(QPainter &painter, const QRectF &target) const {
   painter.translate(target.center());
   painter.scale(scale, scale);
   painter.translate(-width() / 2.0, -height() / 2.0);
+  // Playing a picture enlarges it from the resolution it was recorded at to the device's; the
+  // target is in the device's pixels already, so that enlargement is taken back.
+  painter.scale(double(picture.logicalDpiX()) / painter.device()->logicalDpiX(),
+                double(picture.logicalDpiY()) / painter.device()->logicalDpiY());
   painter.drawPicture(0, 0, picture);
   painter.restore();
 }

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   locales fonts-liberation xvfb xauth
   desktop-file-utils shared-mime-info
+  cups libcups2-dev printer-driver-cups-pdf poppler-utils procps
 )
 
 missing=()
@@ -34,4 +35,19 @@ if ((${#need_locales[@]})); then
     grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" >> /etc/locale.gen
   done
   locale-gen >/dev/null
+fi
+
+# Printing goes to the default printer through CUPS. Without an init system the
+# daemon is started here; a PDF printer (files in $HOME/PDF) becomes the default
+# only where there is no default printer yet, so a chosen one is never replaced.
+scheduler_running() { [[ "$(LC_ALL=C lpstat -r 2>/dev/null)" == "scheduler is running" ]]; }
+if ! scheduler_running; then
+  cupsd </dev/null >/dev/null 2>&1 || true
+  for _ in $(seq 50); do scheduler_running && break; sleep 0.2; done
+fi
+if ! scheduler_running; then
+  echo "setup: the CUPS daemon cannot be started; printing will not work" >&2
+elif [[ "$(LC_ALL=C lpstat -d 2>/dev/null)" != "system default destination: "* ]]; then
+  lpadmin -p PDF -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -E
+  lpadmin -d PDF
 fi

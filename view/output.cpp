@@ -4,6 +4,8 @@
 #include <QImageWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cstring>
+#include <cups/cups.h>
 #include <stdexcept>
 
 #include "chart.h"
@@ -17,6 +19,9 @@
 #include "valuestable.h"
 
 namespace {
+
+const QString kValuesJobTitle = QStringLiteral("Lumoplot");
+const QString kPictureJobTitle = QStringLiteral("FC");  // the chart's name
 
 std::vector<const TGraph *> TickedGraphs(const std::vector<bool> &ticked) {
   std::vector<const TGraph *> graphs;
@@ -35,17 +40,43 @@ class TShownForOutput {
   TShownForOutput &operator=(const TShownForOutput &) = delete;
 };
 
-QPrinter &DefaultPrinter() {
-  if (QPrinterInfo::defaultPrinter().isNull()) throw std::runtime_error("Не выбран принтер по умолчанию");
-  static QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-  return printer;
+[[noreturn]] void Refuse(const QString &reason) { throw std::runtime_error(reason.toStdString()); }
+
+bool OptionIs(const cups_dest_t &dest, const char *name, const char *value) {
+  const char *option = cupsGetOption(name, dest.num_options, dest.options);
+  return option != nullptr && std::strcmp(option, value) == 0;
+}
+
+// Qt's print engine hands the finished document to CUPS and drops its answer,
+// so whether the default printer can take a job is asked of CUPS first.
+QString ReadyDefaultPrinter() {
+  const std::unique_ptr<http_t, void (*)(http_t *)> http(
+      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 30000, nullptr), httpClose);
+  if (!http) Refuse(QStringLiteral("Служба печати CUPS недоступна (%1)").arg(QString::fromLocal8Bit(cupsServer())));
+  const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t *)> dest(cupsGetNamedDest(http.get(), nullptr, nullptr),
+                                                                   [](cups_dest_t *d) { cupsFreeDests(1, d); });
+  if (!dest) Refuse(QStringLiteral("Не выбран принтер по умолчанию"));
+  QString name = QString::fromLocal8Bit(dest->name);
+  if (dest->instance) name += QLatin1Char('/') + QString::fromLocal8Bit(dest->instance);
+  if (OptionIs(*dest, "printer-state", "5")) Refuse(QStringLiteral("Принтер по умолчанию «%1» остановлен").arg(name));
+  if (OptionIs(*dest, "printer-is-accepting-jobs", "false"))
+    Refuse(QStringLiteral("Принтер по умолчанию «%1» не принимает задания").arg(name));
+  return name;
 }
 
 }  // namespace
 
-std::vector<QString> ValuesTableLines(const std::vector<bool> &ticked) {
+std::unique_ptr<QPrinter> DefaultPrinter(const QString &jobTitle) {
+  const QPrinterInfo info = QPrinterInfo::printerInfo(ReadyDefaultPrinter());
+  if (info.isNull()) Refuse(QStringLiteral("Не выбран принтер по умолчанию"));
+  auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  printer->setDocName(jobTitle);
+  return printer;
+}
+
+std::vector<QString> ValuesTableLines(const std::vector<const TGraph *> &graphs) {
   std::vector<std::string> lines;
-  for (const TGraph *graph : TickedGraphs(ticked)) AppendValuesTable(*graph, lines);
+  for (const TGraph *graph : graphs) AppendValuesTable(*graph, lines);
   std::vector<QString> text;
   for (const std::string &line : lines) text.push_back(QString::fromStdString(Cp1251ToUtf8(line)));
   return text;
@@ -55,10 +86,14 @@ void WriteValuesFile(const std::string &chosenName, const std::vector<bool> &tic
   SaveFileBytes(WithExtension(chosenName, ".txt"), ValuesTableText(TickedGraphs(ticked)));
 }
 
-void PrintValues(const std::vector<bool> &ticked) {
-  QPrinter &printer = DefaultPrinter();
-  printer.setDocName(QStringLiteral("Lumoplot"));
-  PrintTextLines(printer, ValuesTableLines(ticked));
+void PrintValues(const std::vector<bool> &ticked) { PrintValuesTable(TickedGraphs(ticked)); }
+
+void PrintValuesTable(const std::vector<const TGraph *> &graphs) {
+  PrintValuesTable(*DefaultPrinter(kValuesJobTitle), graphs);
+}
+
+void PrintValuesTable(QPrinter &printer, const std::vector<const TGraph *> &graphs) {
+  PrintTextLines(printer, ValuesTableLines(graphs));
 }
 
 void WritePictureFile(const std::string &chosenName, const std::vector<bool> &ticked) {
@@ -73,10 +108,10 @@ void WritePictureFile(const std::string &chosenName, const std::vector<bool> &ti
   SaveFileBytes(WithExtension(chosenName, ".bmp"), bytes.toStdString());
 }
 
-void PrintPicture(const std::vector<bool> &ticked) {
+void PrintPicture(const std::vector<bool> &ticked) { PrintPicture(*DefaultPrinter(kPictureJobTitle), ticked); }
+
+void PrintPicture(QPrinter &printer, const std::vector<bool> &ticked) {
   TShownForOutput shown(ticked);
-  QPrinter &printer = DefaultPrinter();
-  printer.setDocName(QStringLiteral("FC"));
   FieldForm->FC->redrawNow();
-  if (!FieldForm->FC->print(printer)) throw std::runtime_error("Ошибка печати");
+  if (!FieldForm->FC->print(printer)) Refuse(QStringLiteral("Не удаётся напечатать графики"));
 }

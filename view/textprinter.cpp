@@ -71,7 +71,9 @@ void TTextLayout::NewPage() {
 void PrintTextLines(QPrinter &printer, const std::vector<QString> &lines) {
   QPainter painter;
   if (!painter.begin(&printer)) throw std::runtime_error("Не удаётся начать печать на принтере по умолчанию");
-  QFont font(QStringLiteral("Liberation Mono"), 10);
+  // The font of the layer selection list, in points so that it keeps its size
+  // on the printer: Courier New 10, which Liberation Mono stands in for.
+  const QFont font(QStringLiteral("Liberation Mono"), 10);
   painter.setFont(font);
   const QFontMetricsF metrics(font, &printer);
   const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());

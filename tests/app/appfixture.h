@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,6 +23,13 @@ class TRecordingDialogs : public TScriptedDialogs {
     return TScriptedDialogs::Message(parent, icon, caption, text, buttons, helpContext);
   }
 };
+
+// Opens the menu and clicks the item with the mouse.
+inline void ChooseFromMenu(QMenu *menu, QAction *item) {
+  menu->popup(MainForm->mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
 
 // Every window built and shown the way start-up does it, fresh for each test,
 // with the dialogs answered by a script.

@@ -207,13 +207,6 @@ struct Panel {
 
 void PrintTo(const Panel &panel, std::ostream *out) { *out << panel.name; }
 
-// Opens the menu and clicks the item with the mouse.
-void ChooseFromMenu(QMenu *menu, QAction *item) {
-  menu->popup(MainForm->mapToGlobal(QPoint(0, 0)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-}
-
 void Take(const Step &step, QAction *toggle, QToolButton *button, QWidget *panel) {
   switch (step.way) {
     case Way::Menu:

@@ -16,7 +16,11 @@ const std::vector<TGraph> &TProject::Graphs() const { return FGraphs; }
 
 const TGraph &TProject::Graph(int index) const { return FGraphs[CheckedIndex(index)]; }
 
-TGraph &TProject::MutableGraph(int index) { return FGraphs[CheckedIndex(index)]; }
+// Every change of a layer goes through here.
+TGraph &TProject::MutableGraph(int index) {
+  ++FRevision;
+  return FGraphs[CheckedIndex(index)];
+}
 
 // A wrong index becomes an error the command reports, not a stray write.
 std::size_t TProject::CheckedIndex(int index) const {
@@ -30,16 +34,19 @@ int TProject::AddGraph(std::string expression, int32_t pointCount) {
   graph.Expression = std::move(expression);
   graph.PointCount = pointCount;
   graph.ClearSamples();
+  ++FRevision;
   return GraphCount() - 1;
 }
 
 int TProject::AddGraph(TGraph graph) {
   FGraphs.push_back(std::move(graph));
+  ++FRevision;
   return GraphCount() - 1;
 }
 
 void TProject::RemoveGraph(int index) {
   FGraphs.erase(FGraphs.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index)));
+  ++FRevision;
 }
 
 void TProject::SwapGraphs(int first, int second) { std::swap(MutableGraph(first), MutableGraph(second)); }
@@ -48,13 +55,18 @@ void TProject::SetVisible(int index, bool visible) { MutableGraph(index).Visible
 
 const TBounds &TProject::Bounds() const { return FBounds; }
 
-void TProject::SetBounds(const TBounds &bounds) { FBounds = bounds; }
+void TProject::SetBounds(const TBounds &bounds) {
+  FBounds = bounds;
+  ++FRevision;
+}
 
 bool TProject::HasBounds() const { return FBounds.IsSet(); }
 
 void TProject::Clear() {
   FGraphs.clear();
   FBounds = TBounds{};
+  ++FRevision;
+  ++FGeneration;
 }
 
 void TProject::ComputeGraph(int index) { SampleGraph(MutableGraph(index), FBounds); }

@@ -36,6 +36,12 @@ class TProject {
   // Back to the state of a new project: no layers and no bounds.
   void Clear();
 
+  // Counts every change of the layers or the bounds, so that whatever is
+  // derived from them can tell it is out of date.
+  uint64_t Revision() const { return FRevision; }
+  // Counts the times the project has been emptied: a new project or opening one.
+  uint64_t Generation() const { return FGeneration; }
+
   // (Re)samples layer index over [MinX, MaxX]; its ErrorCode tells the outcome.
   void ComputeGraph(int index);
   // Clears series and fills it with layer index clipped to [MinY, MaxY].
@@ -50,6 +56,8 @@ class TProject {
 
   std::vector<TGraph> FGraphs;
   TBounds FBounds;
+  uint64_t FRevision = 0;
+  uint64_t FGeneration = 0;
 };
 
 // The program's project, reached by the commands that work on it.

@@ -45,6 +45,7 @@ void CreateWindows() {
   ProjectLayers = new TProjectLayers(Project, *FieldForm->FC, *ScaleForm->SC, MainForm);
   LayersForm = new TLayersForm(MainForm);
   CalcForm = new TCalcForm(MainForm);
+  FieldForm->SetValueFormatSource([] { return CalcForm->Settings(); });
   MainForm->AttachPanels(ScaleForm, LayersForm, CalcForm);
   NewForm = new TNewForm(MainForm);
   AddForm = new TAddForm(MainForm);

@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPicture>
 #include <QPrinter>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,11 @@ namespace {
 
 constexpr ChartAxis bothAxes[] = {ChartAxis::Bottom, ChartAxis::Left};
 constexpr double printMarginShare = 0.1;
+// One notch of the wheel forwards narrows the view to this share about the pointer.
+constexpr double wheelNotchFactor = 0.8;
+constexpr double wheelNotchAngle = 120;  // eighths of a degree
+// A narrower range leaves too few doubles between its ends to draw it.
+constexpr double narrowestRangeShare = 1e-12;
 
 int indexOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? 0 : 1; }
 
@@ -290,10 +297,34 @@ void Chart::zoomToPixels(int left, int top, int right, int bottom) {
   const double x1 = pixelToValue(ChartAxis::Bottom, std::max(left, right));
   const double y0 = pixelToValue(ChartAxis::Left, std::max(top, bottom));
   const double y1 = pixelToValue(ChartAxis::Left, std::min(top, bottom));
+  announceViewChange();
+  zoomToValues(x0, x1, y0, y1);
+}
+
+void Chart::zoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum) {
   saveRangesOnce();
-  setRange(ChartAxis::Bottom, x0, x1);
-  setRange(ChartAxis::Left, y0, y1);
+  setRange(ChartAxis::Bottom, bottomMinimum, bottomMaximum);
+  setRange(ChartAxis::Left, leftMinimum, leftMaximum);
   emit zoomed();
+}
+
+void Chart::zoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
+  Ranges proposed = mRanges;
+  for (ChartAxis axis : bothAxes) {
+    const double factor = axis == ChartAxis::Bottom ? bottomFactor : leftFactor;
+    Range &range = axis == ChartAxis::Bottom ? proposed.bottom : proposed.left;
+    if (factor == 1 || range.isEmpty()) continue;
+    const double about = pixelToValue(axis, axis == ChartAxis::Bottom ? pixel.x() : pixel.y());
+    Range scaled{about - (about - range.minimum) * factor, about + (range.maximum - about) * factor};
+    if (mViewLimit) mViewLimit(axis, scaled.minimum, scaled.maximum);
+    const double size = std::max(std::fabs(scaled.minimum), std::fabs(scaled.maximum));
+    if (std::isfinite(size) && scaled.maximum - scaled.minimum > size * narrowestRangeShare) range = scaled;
+  }
+  if (proposed.bottom.minimum == mRanges.bottom.minimum && proposed.bottom.maximum == mRanges.bottom.maximum &&
+      proposed.left.minimum == mRanges.left.minimum && proposed.left.maximum == mRanges.left.maximum)
+    return;
+  announceViewChange();
+  zoomToValues(proposed.bottom.minimum, proposed.bottom.maximum, proposed.left.minimum, proposed.left.maximum);
 }
 
 void Chart::scrollByPixels(QPoint movement) {
@@ -306,6 +337,7 @@ void Chart::scrollByPixels(QPoint movement) {
     const double minimum = range.minimum + shift;
     const double maximum = range.maximum + shift;
     if (!mScrollPermission(axis, minimum, maximum)) continue;
+    announceViewChange();
     saveRangesOnce();
     setRange(axis, minimum, maximum);
   }
@@ -313,6 +345,7 @@ void Chart::scrollByPixels(QPoint movement) {
 
 void Chart::undoZoom() {
   if (!mSavedRanges) return;
+  announceViewChange();
   mRanges = *mSavedRanges;
   mSavedRanges.reset();
   for (ChartAxis axis : bothAxes) applyRange(axis);
@@ -323,7 +356,22 @@ void Chart::saveRangesOnce() {
   if (!mSavedRanges) mSavedRanges = mRanges;
 }
 
+void Chart::holdViewAnnouncements(bool hold) {
+  mAnnouncementsHeld = hold;
+  mAnnouncedWhileHeld = false;
+}
+
+void Chart::announceViewChange() {
+  if (mAnnouncementsHeld && mAnnouncedWhileHeld) return;
+  mAnnouncedWhileHeld = mAnnouncementsHeld;
+  emit viewAboutToChange();
+}
+
 void Chart::setScrollPermission(ScrollPermission permission) { mScrollPermission = std::move(permission); }
+
+void Chart::setViewLimit(ViewLimit limit) { mViewLimit = std::move(limit); }
+
+void Chart::setToolTipSource(ToolTipSource source) { mToolTipSource = std::move(source); }
 
 void Chart::setBeforeSeriesHook(BeforeSeriesHook hook) {
   mPlot->underlay().setHook(std::move(hook));
@@ -397,10 +445,34 @@ void Chart::fitSurface() const {
   mPlot->ensureLayout();
 }
 
+bool Chart::event(QEvent *event) {
+  if (event->type() != QEvent::ToolTip || !mToolTipSource) return QWidget::event(event);
+  const auto *help = static_cast<QHelpEvent *>(event);
+  const QString text = mToolTipSource(help->pos());
+  // The tip goes as soon as the pointer moves on; resting again asks anew.
+  if (text.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(help->globalPos(), text, this, QRect(help->pos() - QPoint(2, 2), QSize(5, 5)));
+  return true;
+}
+
 void Chart::resizeEvent(QResizeEvent *event) {
   mPlot->setGeometry(rect());
   requestRedraw();
   QWidget::resizeEvent(event);
+}
+
+// Shift turns the wheel's zoom to the bottom axis alone, Ctrl to the left axis alone.
+void Chart::wheelEvent(QWheelEvent *event) {
+  const QPointF at = event->position();
+  const QPoint angle = event->angleDelta();
+  const int notches = angle.y() != 0 ? angle.y() : angle.x();
+  if (!mZoomEnabled || notches == 0 || !plotArea().contains(at.toPoint())) return QWidget::wheelEvent(event);
+  const double factor = std::pow(wheelNotchFactor, notches / wheelNotchAngle);
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  zoomAbout(at, modifiers & Qt::ControlModifier ? 1 : factor, modifiers & Qt::ShiftModifier ? 1 : factor);
+  event->accept();
 }
 
 void Chart::mousePressEvent(QMouseEvent *event) { mMouse->press(*event); }

@@ -19,8 +19,8 @@ class PlotSurface;
 class QPrinter;
 
 // A chart of line and rectangle series over a bottom and a left value axis whose ranges the
-// program sets. The user zooms by dragging a rectangle with the left button (while zooming is
-// on) and scrolls by dragging with the right button. Every change redraws the chart once, at the
+// program sets. The user zooms by dragging a rectangle with the left button or by turning the
+// wheel over the plot area (while zooming is on) and scrolls by dragging with the right button. Every change redraws the chart once, at the
 // next turn of the event loop; the same drawing makes the screen, the picture and the printout.
 class Chart : public QWidget {
   Q_OBJECT
@@ -30,6 +30,10 @@ class Chart : public QWidget {
   using ScrollPermission = std::function<bool(ChartAxis axis, double minimum, double maximum)>;
   // Runs on every redraw after background, grid and axes and before the series.
   using BeforeSeriesHook = std::function<void(AxisCopyPainter &painter)>;
+  // Given the range a zoom about a point proposes for an axis; may move or narrow it.
+  using ViewLimit = std::function<void(ChartAxis axis, double &minimum, double &maximum)>;
+  // The tool tip for the pointer at a pixel; an empty text shows none.
+  using ToolTipSource = std::function<QString(QPoint pixel)>;
 
   explicit Chart(QWidget *parent = nullptr);
   ~Chart() override;
@@ -94,12 +98,22 @@ class Chart : public QWidget {
   void zoomToPixels(int left, int top, int right, int bottom);
   // Shifts the view by a mouse movement, one axis at a time, as far as the permission allows.
   void scrollByPixels(QPoint movement);
+  // Scales each axis's range by its factor about the value at a pixel (1 leaves the axis), then
+  // hands it to the view limit; a zoom like any other. Nothing happens where the range would
+  // become too narrow for a double to tell its ends apart.
+  void zoomAbout(QPointF pixel, double bottomFactor, double leftFactor);
+  // Shows the given ranges as a zoom does, without announcing a change of view.
+  void zoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum);
   // Restores the ranges saved before the first zoom or scroll since the last restore.
   void undoZoom();
   bool isZoomed() const { return mSavedRanges.has_value(); }
+  // While held, a run of scroll steps (one drag) announces the change of view once.
+  void holdViewAnnouncements(bool hold);
 
   void setScrollPermission(ScrollPermission permission);
+  void setViewLimit(ViewLimit limit);
   void setBeforeSeriesHook(BeforeSeriesHook hook);
+  void setToolTipSource(ToolTipSource source);
 
   // Output.
   // Redraws at the next turn of the event loop, as every change does.
@@ -115,11 +129,15 @@ class Chart : public QWidget {
 
  signals:
   void zoomed();
+  // Before a zoom, a restore or a scroll changes the ranges the user sees.
+  void viewAboutToChange();
   void redrawn();
   void mouseMoved(QPoint position);
 
  protected:
+  bool event(QEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
+  void wheelEvent(QWheelEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
@@ -145,6 +163,7 @@ class Chart : public QWidget {
   Range &rangeOf(ChartAxis axis);
   const Range &rangeOf(ChartAxis axis) const;
   void saveRangesOnce();
+  void announceViewChange();
   void requestRedraw();
   void fitSurface() const;
 
@@ -154,6 +173,10 @@ class Chart : public QWidget {
   Ranges mRanges;
   std::optional<Ranges> mSavedRanges;
   ScrollPermission mScrollPermission;
+  ViewLimit mViewLimit;
+  ToolTipSource mToolTipSource;
+  bool mAnnouncementsHeld = false;
+  bool mAnnouncedWhileHeld = false;
   bool mZoomEnabled = false;
   bool mScrollEnabled = true;
   bool mAxesShown = true;

@@ -37,6 +37,7 @@ void ChartMouse::press(const QMouseEvent &event)
   } else if (event.button() == Qt::RightButton && mChart.isScrollEnabled()) {
     mDrag = Drag::Scroll;
     mLast = at;
+    mChart.holdViewAnnouncements(true);
   }
 }
 
@@ -61,6 +62,7 @@ void ChartMouse::release(const QMouseEvent &event)
   } else if (mDrag == Drag::Scroll && event.button() == Qt::RightButton) {
     mDrag = Drag::None;
     mChart.scrollByPixels(at - mLast);
+    mChart.holdViewAnnouncements(false);
   }
 }
 

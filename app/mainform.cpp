@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "programversion.h"
 #include "aboutform.h"
 #include "dialogs.h"
 #include "helpviewer.h"
@@ -32,7 +33,7 @@ TMainForm *MainForm = nullptr;
 
 namespace {
 
-const QString Title = QStringLiteral("Lumoplot 2003");
+const QString Title = QString::fromLatin1(ProgramName);
 
 // Pictures under a standard name where one fits the command, else our own.
 QIcon Standard(const char *name) { return ThemeIcon(QString::fromLatin1(name)); }

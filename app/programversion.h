@@ -1,6 +1,7 @@
 #pragma once
 
-// The program's identity as the about box shows it. The same values are in the
+// The program's identity as the about box, the frame window's caption and the
+// application name show it. The same values are in the
 // desktop entry, lumoplot.desktop, which a test compares with these.
 inline constexpr char ProgramName[] = "Lumoplot 2003";
 inline constexpr char ProgramVersion[] = "1.02 final";

@@ -13,6 +13,7 @@
 #include "mainform.h"
 #include "newform.h"
 #include "optionsform.h"
+#include "programversion.h"
 #include "project.h"
 #include "projectlayers.h"
 #include "scaleform.h"
@@ -33,7 +34,7 @@ void Destroy(TWindow *&window) {
 void SetTitleAndHelpFile() {
   // The application name rather than a display name: Qt would append a display
   // name to every window's caption.
-  QCoreApplication::setApplicationName(QStringLiteral("Lumoplot 2003"));
+  QCoreApplication::setApplicationName(QString::fromLatin1(ProgramName));
   SetHelpFile(QStringLiteral("Help/Lumoplot.hlp"));
 }
 

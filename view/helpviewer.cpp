@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -64,7 +65,13 @@ void ShowHelpTopic(int context) {
 
 void ShowHelpContext(int context) { HelpViewer().Open(HelpFile(), context); }
 
+// Made on first use and owned by the application, which deletes it as it
+// quits, while every window is still there.
 THelpViewer &HelpViewer() {
-  static THelpViewer *viewer = new THelpViewer;
+  static QPointer<THelpViewer> viewer;
+  if (!viewer) {
+    viewer = new THelpViewer;
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, viewer, [] { delete viewer; });
+  }
   return *viewer;
 }

@@ -1,5 +1,7 @@
+#include <QPainter>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -205,14 +207,6 @@ INSTANTIATE_TEST_SUITE_P(
                             {{5, 5}}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// Disabled: the plottable maps points to pixels before cutting segments to the view, and the
-// pixels of -1e300 and 1e300 are each off by some 1e285 pixels, which moves a slanted line
-// through them anywhere.
-INSTANTIATE_TEST_SUITE_P(DISABLED_SlantedLines, ChartFarPointsTest,
-                         testing::Values(FarCase{
-                             "Diagonal", {{-far, -far}, {far, far}}, {{1, 1}, {5, 5}, {9, 9}}, {{2, 8}, {8, 2}}}),
-                         [](const auto &info) { return std::string(info.param.name); });
-
 // The before-series hook draws after background, grid and axes and before the series: an axis
 // copy along a grid line hides that grid line and the left axis where it crosses it, and a
 // series over the copy hides the copy.
@@ -364,4 +358,55 @@ TEST_F(ChartTest, SeriesDrawnOnManyThreadsLookAsOnOne) {
   const QImage after = DrawnOnThreads(chart, 4);
   EXPECT_EQ(after, DrawnOnThreads(chart, 1));
   EXPECT_NE(after, before);
+}
+
+namespace {
+
+// QPainter's antialiased stroke of each run of a series, one polyline per run.
+void StrokeRuns(QPainter &painter, const Chart &chart, const LineSeries &series) {
+  painter.setPen(series.pen());
+  QPolygonF run;
+  for (const ChartPoint &p : series.points()) {
+    if (p.isNull()) {
+      painter.drawPolyline(run);
+      run.clear();
+    } else {
+      run << QPointF(chart.valueToPixel(ChartAxis::Bottom, p.x), chart.valueToPixel(ChartAxis::Left, p.y));
+    }
+  }
+  painter.drawPolyline(run);
+}
+
+// A pixel differs when a colour channel is off by more than this; less is the
+// antialiasing of edges.
+constexpr int kChannelTolerance = 64;
+
+}  // namespace
+
+// The chart's own rasteriser puts the ink where QPainter strokes the same
+// polylines at every pen width; they may differ only in the shading of edges.
+TEST_F(ChartTest, CurvesAreWhereQPainterStrokesThem) {
+  ClearBackground();
+  std::vector<LineSeries *> lines;
+  for (int i = 0; i < 4; ++i) lines.push_back(AddLine(chart, Wave(i, 3000), QColor::fromHsv(i * 90, 255, 200), 1 + i));
+  const QImage ours = chart.toImage();
+  for (LineSeries *line : lines) line->setShown(false);
+  QImage reference = chart.toImage();
+  const QImage background = reference;
+  {
+    QPainter painter(&reference);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(chart.plotArea().adjusted(0, 0, -1, -1));
+    for (const LineSeries *line : lines) StrokeRuns(painter, chart, *line);
+  }
+  int ink = 0, differing = 0;
+  for (int y = 0; y < ours.height(); ++y)
+    for (int x = 0; x < ours.width(); ++x) {
+      const QRgb a = ours.pixel(x, y), b = reference.pixel(x, y);
+      ink += b != background.pixel(x, y);
+      differing += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                             std::abs(qBlue(a) - qBlue(b))}) > kChannelTolerance;
+    }
+  EXPECT_GT(ink, 10000);
+  EXPECT_LT(differing, ink / 50) << differing << " of " << ink;
 }

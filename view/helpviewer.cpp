@@ -54,8 +54,12 @@ QString THelpViewer::Text() const { return browser_->toPlainText(); }
 void SetHelpFile(const QString &file) { CurrentHelpFile() = file; }
 QString HelpFile() { return CurrentHelpFile(); }
 
+// An installed program finds its help under share/lumoplot beside its bin folder.
 QString HelpFileNextToProgram() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/Help/Lumoplot.hlp");
+  const QString folder = QCoreApplication::applicationDirPath();
+  const QString beside = folder + QStringLiteral("/Help/Lumoplot.hlp");
+  const QString installed = QDir::cleanPath(folder + QStringLiteral("/../share/lumoplot/Help/Lumoplot.hlp"));
+  return QFile::exists(beside) || !QFile::exists(installed) ? beside : installed;
 }
 
 void ShowHelpTopic(int context) {

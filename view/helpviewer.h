@@ -26,7 +26,7 @@ class THelpViewer : public QWidget {
 // help buttons the one next to the executable.
 void SetHelpFile(const QString &file);
 QString HelpFile();
-// "Help/Lumoplot.hlp" in the executable's folder.
+// "Help/Lumoplot.hlp" in the executable's folder, or where installing puts it.
 QString HelpFileNextToProgram();
 
 // The help buttons: set the file next to the program, then open the topic.

@@ -3,6 +3,7 @@
 // reference; and how far our picture is from the same curves stroked by QPainter.
 
 #include "chart.h"
+#include "strokedruns.h"
 
 #include <benchmark/benchmark.h>
 #include <qcustomplot.h>
@@ -96,9 +97,7 @@ class BenchChart {
     for (int i = 0; i < chart.seriesCount(); ++i) chart.series(i)->setShown(shown);
   }
 
-  // The chart without its series, then every series stroked by QPainter through all of its
-  // points, one polyline per run. (Drawing the segments one by one instead would let their
-  // antialiased edges darken each other where they overlap, which no single stroke does.)
+  // The chart without its series, then every series stroked by QPainter.
   QImage reference() {
     showSeries(false);
     QImage image = chart.toImage();
@@ -106,26 +105,12 @@ class BenchChart {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(chart.plotArea().adjusted(0, 0, -1, -1));
-    for (int i = 0; i < chart.seriesCount(); ++i) drawRuns(painter, *static_cast<LineSeries *>(chart.series(i)));
+    for (int i = 0; i < chart.seriesCount(); ++i) StrokeRuns(painter, chart, *static_cast<LineSeries *>(chart.series(i)));
     return image;
   }
 
   Chart chart;
 
- private:
-  void drawRuns(QPainter &painter, const LineSeries &series) const {
-    painter.setPen(series.pen());
-    QPolygonF run;
-    for (const ChartPoint &p : series.points()) {
-      if (p.isNull()) {
-        painter.drawPolyline(run);
-        run.clear();
-        continue;
-      }
-      run << QPointF(chart.valueToPixel(ChartAxis::Bottom, p.x), chart.valueToPixel(ChartAxis::Left, p.y));
-    }
-    painter.drawPolyline(run);
-  }
 };
 
 // Our chart of a scene at one pen width.

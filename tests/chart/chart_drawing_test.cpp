@@ -8,6 +8,7 @@
 
 #include "chartfixture.h"
 #include "rasterpipeline.h"
+#include "strokedruns.h"
 
 namespace {
 
@@ -361,21 +362,6 @@ TEST_F(ChartTest, SeriesDrawnOnManyThreadsLookAsOnOne) {
 }
 
 namespace {
-
-// QPainter's antialiased stroke of each run of a series, one polyline per run.
-void StrokeRuns(QPainter &painter, const Chart &chart, const LineSeries &series) {
-  painter.setPen(series.pen());
-  QPolygonF run;
-  for (const ChartPoint &p : series.points()) {
-    if (p.isNull()) {
-      painter.drawPolyline(run);
-      run.clear();
-    } else {
-      run << QPointF(chart.valueToPixel(ChartAxis::Bottom, p.x), chart.valueToPixel(ChartAxis::Left, p.y));
-    }
-  }
-  painter.drawPolyline(run);
-}
 
 // A pixel differs when a colour channel is off by more than this; less is the
 // antialiasing of edges.

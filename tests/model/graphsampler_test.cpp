@@ -4,19 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "sampled.h"
+
 #include "curvebuilder.h"
 #include "graphsampler.h"
 #include "zeval.h"
 
 namespace {
-
-TGraph Sampled(const char *expression, int32_t count, long double minX, long double maxX) {
-  TGraph graph;
-  graph.Expression = expression;
-  graph.PointCount = count;
-  SampleGraph(graph, {.MinX = minX, .MaxX = maxX});
-  return graph;
-}
 
 struct TSamplingCase {
   const char *Expression;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "sampled.h"
+
 #include "graphsampler.h"
 #include "pointsofinterest.h"
 
@@ -31,14 +33,6 @@ struct TPointsCase {
 const long double kPi = std::numbers::pi_v<long double>;
 const long double kSqrt2 = std::numbers::sqrt2_v<long double>;
 const long double kSqrt3 = std::numbers::sqrt3_v<long double>;
-
-TGraph Sampled(const char *expression, int32_t count, long double minX, long double maxX) {
-  TGraph graph;
-  graph.Expression = expression;
-  graph.PointCount = count;
-  SampleGraph(graph, {.MinX = minX, .MaxX = maxX});
-  return graph;
-}
 
 // The library evaluates at abscissas of 15 significant digits: an extremum is
 // found to within half a unit of the 15th digit, a zero to within one unit

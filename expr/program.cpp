@@ -182,6 +182,20 @@ std::uint8_t Program::WithUnreadableX(std::uint8_t xError) const {
   return xError;
 }
 
+namespace {
+
+// A step that may hand its error byte to a function out of line gets a byte of
+// its own, so that the run's byte can stay in a register.
+template <typename Step>
+inline long double Escaping(std::uint8_t &error, Step step) {
+  std::uint8_t own = 0;
+  const long double value = step(own);
+  error = own;
+  return value;
+}
+
+}  // namespace
+
 // The steps, with the top of the stack in a local and the values below it in memory.
 inline long double Program::Execute(long double x, long double *below, std::uint8_t &result) const {
   std::uint8_t error = 0;
@@ -216,10 +230,10 @@ inline long double Program::Execute(long double x, long double *below, std::uint
         top = ApplyBinary(in.op, top, x, error);
         break;
       case Shape::Power:
-        top = IntPower(top, in.n, error);
+        top = Escaping(error, [&](std::uint8_t &e) { return IntPower(top, in.n, e); });
         break;
       case Shape::Call:
-        top = ApplyFunction(in.function, top, error);
+        top = Escaping(error, [&](std::uint8_t &e) { return ApplyFunction(in.function, top, e); });
         break;
     }
     if (error) {

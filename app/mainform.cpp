@@ -15,6 +15,7 @@
 
 #include "aboutform.h"
 #include "dialogs.h"
+#include "filenames.h"
 #include "helpviewer.h"
 #include "layersform.h"
 #include "optionsform.h"
@@ -287,7 +288,9 @@ void TMainForm::SaveButtonClick() {
 void TMainForm::SavePButtonClick() {
   const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"));
   if (!ticked) return;
-  if (const auto file = ChooseFile(*PictureSD)) WritePictureFile(QFile::encodeName(*file).toStdString(), *ticked);
+  // The chosen name gets ".bmp" unless it has it; batch output takes names as given.
+  if (const auto file = ChooseFile(*PictureSD))
+    WritePictureFile(WithExtension(QFile::encodeName(*file).toStdString(), ".bmp"), *ticked);
 }
 
 void TMainForm::SaveTButtonClick() {

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 
 #include "aboutform.h"
 #include "addform.h"
@@ -93,6 +94,24 @@ TEST_F(AppTest, ListRowsAreSixteenPixelsHigh) {
   for (QListWidget *list : {LayersForm->LayersLB, SelFuncForm->FuncCLB})
     for (int row = 0; row < list->count(); ++row) EXPECT_EQ(list->visualItemRect(list->item(row)).height(), 16);
   SelFuncForm->hide();
+}
+
+// The picture command's name rule: ".bmp" is added unless the name has it
+// anywhere, case-sensitively.
+TEST_F(AppTest, TheSavePictureCommandAddsBmpUnlessTheNameHasIt) {
+  QTemporaryDir folder;
+  const std::pair<const char *, const char *> names[] = {
+      {"graph", "graph.bmp"}, {"graph.BMP", "graph.BMP.bmp"}, {"graph.bmp.old", "graph.bmp.old"}};
+  for (const auto &[chosen, written] : names) {
+    dialogs->answers.push_back([](QDialog &) { return QDialog::Accepted; });
+    dialogs->answers.push_back([&, chosen = chosen](QDialog &dialog) {
+      static_cast<QFileDialog &>(dialog).selectFile(folder.filePath(QString::fromLatin1(chosen)));
+      return QDialog::Accepted;
+    });
+    QTest::mouseClick(MainForm->MainTB->widgetForAction(MainForm->SavePButton), Qt::LeftButton);
+    EXPECT_TRUE(QImage(folder.filePath(QString::fromLatin1(written)), "BMP").width() > 0) << chosen;
+  }
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
 }
 
 struct EnterCase {

@@ -1,7 +1,10 @@
 #include "output.h"
 
 #include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImageWriter>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -157,6 +160,11 @@ void WriteValuesFile(const std::string &chosenName, const std::vector<bool> &tic
 }
 
 void PrintValues(const std::vector<bool> &ticked) { PrintValuesTable(TickedGraphs(ticked)); }
+
+void CopyValues(const std::vector<bool> &ticked) {
+  const std::string text = ValuesTabText(TickedGraphs(ticked), QLocale().decimalPoint().toStdString());
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
 
 void PrintValuesTable(const std::vector<const TGraph *> &graphs) {
   PrintValuesTable(*DefaultPrinter(kValuesJobTitle), graphs);

@@ -15,6 +15,9 @@ struct TGraph;
 
 void WriteValuesFile(const std::string &chosenName, const std::vector<bool> &ticked);
 void PrintValues(const std::vector<bool> &ticked);
+// The values of the ticked layers on the clipboard as tab-separated text with
+// the locale's decimal mark, for pasting into a spreadsheet.
+void CopyValues(const std::vector<bool> &ticked);
 // The picture files the plot chart can be written as.
 enum class TPictureFormat { Bmp, Png, Svg, Pdf };
 

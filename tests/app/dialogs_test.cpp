@@ -2,11 +2,13 @@
 // confirms, centred on the desktop, the save dialogs' folders, the picture
 // preview and the lists' rows.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -89,11 +91,60 @@ TEST_F(AppTest, ListRowsAreSixteenPixelsHigh) {
   QString error;
   for (const char *expression : {"sin(x)", "x^2"})
     ASSERT_TRUE(LayersForm->AddLayer(QString::fromLatin1(expression), 100, {}, error));
-  SelFuncForm->Prepare(QStringLiteral("Сохранение графиков"));
+  SelFuncForm->Prepare(QStringLiteral("Сохранение графиков"), TSelFuncForm::TOutput::Picture);
   SelFuncForm->show();
   for (QListWidget *list : {LayersForm->LayersLB, SelFuncForm->FuncCLB})
     for (int row = 0; row < list->count(); ++row) EXPECT_EQ(list->visualItemRect(list->item(row)).height(), 16);
   SelFuncForm->hide();
+}
+
+struct SelectionCase {
+  QAction *TMainForm::*command;
+  bool offersCopy;
+};
+
+// The function selection dialog of the values commands, and only theirs,
+// copies the values of the layers ticked in it, staying open.
+TEST_F(AppTest, TheValuesCommandsSelectionDialogCopiesTheTickedLayersValues) {
+  ProjectLayers->Start({-1, 1, -1, 1});
+  QString error;
+  for (const char *expression : {"x", "ln(x)"})
+    ASSERT_TRUE(LayersForm->AddLayer(QString::fromLatin1(expression), 10, {}, error));
+  ProjectLayers->SetVisible(1, false);
+  const SelectionCase cases[] = {{&TMainForm::SaveTButton, true},
+                                 {&TMainForm::PrintTButton, true},
+                                 {&TMainForm::SavePButton, false},
+                                 {&TMainForm::PrintPButton, false}};
+  for (const SelectionCase &c : cases) {
+    const std::string what = (MainForm->*c.command)->toolTip().toStdString();
+    QGuiApplication::clipboard()->clear();
+    bool offered = false, stayedOpen = false;
+    dialogs->answers.push_back([&](QDialog &dialog) {
+      dialog.show();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog)) << what;
+      offered = SelFuncForm->CopyButton->isVisible();
+      if (offered) {
+        SelFuncForm->FuncCLB->item(0)->setCheckState(Qt::Unchecked);
+        SelFuncForm->FuncCLB->item(1)->setCheckState(Qt::Checked);
+        QTest::mouseClick(SelFuncForm->CopyButton, Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+      }
+      dialog.hide();
+      return QDialog::Rejected;
+    });
+    QTest::mouseClick(MainForm->MainTB->widgetForAction(MainForm->*c.command), Qt::LeftButton);
+    EXPECT_EQ(offered, c.offersCopy) << what;
+    EXPECT_EQ(stayedOpen, c.offersCopy) << what;
+    const QStringList rows = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!c.offersCopy) {
+      EXPECT_TRUE(rows.isEmpty()) << what;
+      continue;
+    }
+    // The header and ten samples of the second layer alone, ln(-1) failing.
+    ASSERT_EQ(rows.size(), 11) << what;
+    EXPECT_EQ(rows[0], QStringLiteral("X\tf(x)=ln(x)")) << what;
+    EXPECT_EQ(rows[1], QStringLiteral("-1") + QLocale().decimalPoint() + QStringLiteral("00000\tОшибка: 33")) << what;
+  }
 }
 
 // The picture command's name rule: ".bmp" is added unless the name has it

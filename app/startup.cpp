@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "aboutform.h"
+#include "accessiblenames.h"
 #include "addform.h"
 #include "calcform.h"
 #include "calcoptform.h"
@@ -13,6 +14,7 @@
 #include "mainform.h"
 #include "newform.h"
 #include "optionsform.h"
+#include "picturedialog.h"
 #include "project.h"
 #include "projectlayers.h"
 #include "scaleform.h"
@@ -55,6 +57,10 @@ void CreateWindows() {
   OptionsForm = new TOptionsForm(MainForm);
   AboutForm = new TAboutForm(MainForm);
   SelFuncForm = new TSelFuncForm(MainForm);
+  for (QWidget *window : std::initializer_list<QWidget *>{MainForm, FieldForm, ScaleForm, LayersForm, CalcForm, NewForm,
+                                                          AddForm, ScaleOptForm, LayersOptForm, CalcOptForm, ZoomForm,
+                                                          OptionsForm, AboutForm, SelFuncForm, MainForm->PictureSD})
+    NameControls(*window);
 }
 
 void ShowWindows() {

@@ -71,6 +71,8 @@ void TCalcForm::CreateImageList() {
 void TCalcForm::CreateControls() {
   ExpEdit = NewExpressionEdit(this);
   ExpEdit->setObjectName(QStringLiteral("ExpEdit"));
+  // No caption names the edit on screen; a screen reader still needs one.
+  ExpEdit->setAccessibleName(QStringLiteral("Выражение"));
   ExpEdit->setGeometry(2, 3, 172, 22);
   RunButton = ToolButton(kRunImage, QStringLiteral("Вычислить"), {177, 3});
   RunButton->setObjectName(QStringLiteral("RunButton"));

@@ -1,12 +1,15 @@
 // The dialogs as a person meets them: every caption whole, Enter where it
 // confirms, centred on the desktop, the save dialogs' folders, the picture
 // preview and the lists' rows.
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
@@ -16,11 +19,14 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "aboutform.h"
 #include "addform.h"
 #include "appfixture.h"
+#include "calcform.h"
 #include "calcoptform.h"
+#include "fieldform.h"
 #include "layersform.h"
 #include "layersoptform.h"
 #include "newform.h"
@@ -28,6 +34,7 @@
 #include "picturedialog.h"
 #include "project.h"
 #include "projectlayers.h"
+#include "scaleform.h"
 #include "scaleoptform.h"
 #include "selfuncform.h"
 #include "zoomform.h"
@@ -96,6 +103,54 @@ TEST_F(AppTest, ListRowsAreSixteenPixelsHigh) {
   for (QListWidget *list : {LayersForm->LayersLB, SelFuncForm->FuncCLB})
     for (int row = 0; row < list->count(); ++row) EXPECT_EQ(list->visualItemRect(list->item(row)).height(), 16);
   SelFuncForm->hide();
+}
+
+bool IsField(const QWidget &control) {
+  return qobject_cast<const QAbstractSpinBox *>(&control) ||
+         (qobject_cast<const QLineEdit *>(&control) && !qobject_cast<QAbstractSpinBox *>(control.parentWidget()));
+}
+
+// A caption left of the control in its row.
+bool HasLabelBeside(const QWidget &control) {
+  for (const QLabel *label : control.parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+    if (!label->text().isEmpty() && label->isVisibleTo(control.window()) && label->x() < control.x() &&
+        label->y() <= control.geometry().bottom() && control.y() <= label->geometry().bottom())
+      return true;
+  return false;
+}
+
+bool IsSomeLabelsBuddy(const QWidget &control) {
+  for (const QLabel *label : control.parentWidget()->findChildren<QLabel *>())
+    if (label->buddy() == &control) return true;
+  return false;
+}
+
+// Every tool button, spin field and input field of the panels and dialogs
+// has a name a screen reader can say, and a field with a caption beside it is
+// the buddy of a label, so the keyboard reaches it from its caption.
+TEST_F(AppTest, EveryControlHasAnAccessibleNameAndEveryCaptionedFieldALabel) {
+  std::vector<QWidget *> windows{MainForm, FieldForm, ScaleForm, LayersForm, CalcForm};
+  for (QDialog *dialog : EveryDialog()) windows.push_back(dialog);
+  int fields = 0, captioned = 0;
+  for (QWidget *window : windows) {
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+      const bool field = IsField(*control);
+      if (control->window() != window || !control->isVisibleTo(window) ||
+          !(field || qobject_cast<QToolButton *>(control)))
+        continue;
+      const std::string what = (window->windowTitle() + QStringLiteral(": ") + control->metaObject()->className() +
+                                QLatin1Char(' ') + control->objectName() + QLatin1Char(' ') + control->toolTip())
+                                   .toStdString();
+      EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty()) << what;
+      fields += field;
+      if (!field || !HasLabelBeside(*control)) continue;
+      ++captioned;
+      EXPECT_TRUE(IsSomeLabelsBuddy(*control)) << what;
+    }
+  }
+  // The dialogs' spin fields and edits, all but the calculator's, have captions.
+  EXPECT_GE(captioned, 10);
+  EXPECT_GT(fields, captioned);
 }
 
 struct SelectionCase {

@@ -14,7 +14,6 @@
 #include "mainform.h"
 #include "newform.h"
 #include "optionsform.h"
-#include "picturedialog.h"
 #include "project.h"
 #include "projectlayers.h"
 #include "scaleform.h"
@@ -59,7 +58,7 @@ void CreateWindows() {
   SelFuncForm = new TSelFuncForm(MainForm);
   for (QWidget *window : std::initializer_list<QWidget *>{MainForm, FieldForm, ScaleForm, LayersForm, CalcForm, NewForm,
                                                           AddForm, ScaleOptForm, LayersOptForm, CalcOptForm, ZoomForm,
-                                                          OptionsForm, AboutForm, SelFuncForm, MainForm->PictureSD})
+                                                          OptionsForm, AboutForm, SelFuncForm})
     NameControls(*window);
 }
 

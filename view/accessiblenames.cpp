@@ -28,8 +28,7 @@ QWidget *NamedField(const QLabel &label) {
   QWidget *nearest = nullptr;
   for (QObject *child : label.parentWidget()->children()) {
     auto *field = qobject_cast<QWidget *>(child);
-    if (!field || !IsField(*field) || field->x() < label.x() + label.width() / 2 ||
-        !SameRow(field->geometry(), label.geometry()))
+    if (!field || !IsField(*field) || field->x() <= label.x() || !SameRow(field->geometry(), label.geometry()))
       continue;
     if (!nearest || field->x() < nearest->x()) nearest = field;
   }

@@ -109,7 +109,7 @@ QByteArray PdfBytes(const Chart &chart, int dotsPerInch) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
-  {
+  {  // the document is written out as the painter ends
     QPdfWriter pdf(&buffer);
     pdf.setResolution(dotsPerInch);
     pdf.setTitle(kPictureJobTitle);

@@ -6,16 +6,26 @@
 #include <string>
 #include <vector>
 
+// A part of the project's region to draw instead of the whole, X0 < X1 and Y0 < Y1.
+struct TBatchView {
+  double MinX, MaxX, MinY, MaxY;
+};
+
 // Output without windows: load a project as the open command does, write
 // what was asked for, and exit. File names are kept as the bytes given.
 struct TBatchRequest {
   std::string project;
   std::string values;
-  std::string picture;
+  std::string picture;  // BMP
+  std::string png;
+  std::string svg;
+  std::string pdf;
   std::string savedProject;
   bool printValues = false;
   bool printPicture = false;
   QSize size{800, 600};
+  int dotsPerInch = 96;  // of the PNG and the PDF
+  std::optional<TBatchView> view;
   bool help = false;
 };
 

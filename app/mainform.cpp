@@ -16,6 +16,7 @@
 #include "programversion.h"
 #include "aboutform.h"
 #include "dialogs.h"
+#include "filenames.h"
 #include "helpviewer.h"
 #include "layersform.h"
 #include "optionsform.h"
@@ -286,23 +287,27 @@ void TMainForm::SaveButtonClick() {
 }
 
 void TMainForm::SavePButtonClick() {
-  const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"));
+  const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"), TSelFuncForm::TOutput::Picture);
   if (!ticked) return;
-  if (const auto file = ChooseFile(*PictureSD)) WritePictureFile(QFile::encodeName(*file).toStdString(), *ticked);
+  // The chosen name gets ".bmp" unless it has it; batch output takes names as given.
+  if (const auto file = ChooseFile(*PictureSD))
+    WritePictureFile(WithExtension(QFile::encodeName(*file).toStdString(), ".bmp"), *ticked);
 }
 
 void TMainForm::SaveTButtonClick() {
-  const auto ticked = ChooseLayers(QStringLiteral("Сохранение значений"));
+  const auto ticked = ChooseLayers(QStringLiteral("Сохранение значений"), TSelFuncForm::TOutput::Values);
   if (!ticked) return;
   if (const auto file = ChooseFile(*TableSD)) WriteValuesFile(QFile::encodeName(*file).toStdString(), *ticked);
 }
 
 void TMainForm::PrintPButtonClick() {
-  if (const auto ticked = ChooseLayers(QStringLiteral("Печать графиков"))) PrintPicture(*ticked);
+  if (const auto ticked = ChooseLayers(QStringLiteral("Печать графиков"), TSelFuncForm::TOutput::Picture))
+    PrintPicture(*ticked);
 }
 
 void TMainForm::PrintTButtonClick() {
-  if (const auto ticked = ChooseLayers(QStringLiteral("Печать значений"))) PrintValues(*ticked);
+  if (const auto ticked = ChooseLayers(QStringLiteral("Печать значений"), TSelFuncForm::TOutput::Values))
+    PrintValues(*ticked);
 }
 
 std::optional<QString> TMainForm::ChooseFile(QFileDialog &dialog) {
@@ -310,8 +315,8 @@ std::optional<QString> TMainForm::ChooseFile(QFileDialog &dialog) {
   return dialog.selectedFiles().first();
 }
 
-std::optional<std::vector<bool>> TMainForm::ChooseLayers(const QString &caption) {
-  SelFuncForm->Prepare(caption);
+std::optional<std::vector<bool>> TMainForm::ChooseLayers(const QString &caption, TSelFuncForm::TOutput output) {
+  SelFuncForm->Prepare(caption, output);
   if (Dialogs().Exec(*SelFuncForm) != QDialog::Accepted) return std::nullopt;
   return SelFuncForm->Ticked();
 }

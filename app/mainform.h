@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "selfuncform.h"
+
 class QAction;
 class QFileDialog;
 class QIcon;
@@ -106,7 +108,7 @@ class TMainForm : public QMainWindow {
   // The chosen name of a file dialog, or nothing when it was cancelled.
   std::optional<QString> ChooseFile(QFileDialog &dialog);
   // The layer selection for an output, or nothing when it was cancelled.
-  std::optional<std::vector<bool>> ChooseLayers(const QString &caption);
+  std::optional<std::vector<bool>> ChooseLayers(const QString &caption, TSelFuncForm::TOutput output);
 
   // Navigator, layers, calculator: the column FormShow places.
   std::array<TToolWindow *, 3> panels_{};

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "aboutform.h"
+#include "accessiblenames.h"
 #include "addform.h"
 #include "calcform.h"
 #include "calcoptform.h"
@@ -57,6 +58,10 @@ void CreateWindows() {
   OptionsForm = new TOptionsForm(MainForm);
   AboutForm = new TAboutForm(MainForm);
   SelFuncForm = new TSelFuncForm(MainForm);
+  for (QWidget *window : std::initializer_list<QWidget *>{MainForm, FieldForm, ScaleForm, LayersForm, CalcForm, NewForm,
+                                                          AddForm, ScaleOptForm, LayersOptForm, CalcOptForm, ZoomForm,
+                                                          OptionsForm, AboutForm, SelFuncForm})
+    NameControls(*window);
 }
 
 void ShowWindows() {

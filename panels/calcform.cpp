@@ -1,6 +1,9 @@
 #include "calcform.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -38,6 +41,7 @@ QLabel *ResultLabel(QWidget *parent) {
   label->setWordWrap(false);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label->setAutoFillBackground(true);
   QPalette palette = label->palette();
   palette.setColor(QPalette::Window, Qt::white);
@@ -56,6 +60,7 @@ TCalcForm::TCalcForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Кал
   connect(RunButton, &QToolButton::clicked, this, &TCalcForm::RunButtonClick);
   connect(OptButton, &QToolButton::clicked, this, &TCalcForm::OptButtonClick);
   connect(HelpButton, &QToolButton::clicked, this, &TCalcForm::HelpButtonClick);
+  ExpEdit->installEventFilter(this);
 }
 
 void TCalcForm::CreateImageList() {
@@ -66,6 +71,8 @@ void TCalcForm::CreateImageList() {
 void TCalcForm::CreateControls() {
   ExpEdit = NewExpressionEdit(this);
   ExpEdit->setObjectName(QStringLiteral("ExpEdit"));
+  // No caption names the edit on screen; a screen reader still needs one.
+  ExpEdit->setAccessibleName(QStringLiteral("Выражение"));
   ExpEdit->setGeometry(2, 3, 172, 22);
   RunButton = ToolButton(kRunImage, QStringLiteral("Вычислить"), {177, 3});
   RunButton->setObjectName(QStringLiteral("RunButton"));
@@ -87,6 +94,29 @@ QToolButton *TCalcForm::ToolButton(int image, const QString &hint, QPoint at) {
 }
 
 void TCalcForm::RunButtonClick() { ResLabel->setText(Evaluate()); }
+
+void TCalcForm::CopyResult() {
+  if (!ResLabel->text().isEmpty()) QGuiApplication::clipboard()->setText(ResLabel->text());
+}
+
+// Reached when no child took the key: the buttons and the result label
+// without a selection pass Ctrl+C on.
+void TCalcForm::keyPressEvent(QKeyEvent *event) {
+  if (event->matches(QKeySequence::Copy))
+    CopyResult();
+  else
+    TToolWindow::keyPressEvent(event);
+}
+
+// The edit copies a selection itself; without one, Ctrl+C there means the result.
+bool TCalcForm::eventFilter(QObject *watched, QEvent *event) {
+  if (watched == ExpEdit && event->type() == QEvent::KeyPress && !ExpEdit->hasSelectedText() &&
+      static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+    CopyResult();
+    return true;
+  }
+  return TToolWindow::eventFilter(watched, event);
+}
 
 QString TCalcForm::Evaluate() const {
   const TExpressionCheck check = CheckTypedExpression(ExpEdit->text().toStdString());

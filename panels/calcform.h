@@ -13,7 +13,8 @@ class QToolButton;
 
 // The calculator panel: evaluates a constant expression through the library and
 // shows its value in the format of the three settings, or "Ошибка: " and the
-// library's code.
+// library's code. Ctrl+C copies the result as shown, unless the expression
+// edit or the result has a selection of its own to copy.
 class TCalcForm : public TToolWindow {
   Q_OBJECT
 
@@ -37,11 +38,16 @@ class TCalcForm : public TToolWindow {
   void RunButtonClick();
   void OptButtonClick();
   void HelpButtonClick();
+  void CopyResult();
 
   TCalcSettings Settings() const { return {CalcDigits, CalcPrecision, CalcFormat}; }
   // The settings from a project file, into the options dialog's controls too:
   // a format other than 1 or 2 leaves its choice alone.
   void LoadSettings(const TCalcSettings &settings);
+
+ protected:
+  void keyPressEvent(QKeyEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
 
  private:
   void CreateImageList();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6svg6 qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libqt6svg6 qt6-svg-dev qt6-translations-l10n
   qt6-qpa-plugins libqcustomplot-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -1,9 +1,15 @@
 #include "output.h"
 
 #include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImageWriter>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSvgGenerator>
 #include <cstring>
 #include <cups/cups.h>
 #include <stdexcept>
@@ -64,6 +70,73 @@ QString ReadyDefaultPrinter() {
   return name;
 }
 
+QByteArray ImageBytes(const QImage &picture, const char *format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, format);
+  if (!writer.write(picture)) Refuse(writer.errorString());
+  return bytes;
+}
+
+// The screen's picture at a pixel ratio of dots per inch over the screen's,
+// with the resolution written into the file.
+QByteArray PngBytes(const Chart &chart, int dotsPerInch) {
+  QImage picture = chart.toImage(double(dotsPerInch) / kScreenDotsPerInch);
+  const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
+  picture.setDotsPerMeterX(dotsPerMetre);
+  picture.setDotsPerMeterY(dotsPerMetre);
+  return ImageBytes(picture, "PNG");
+}
+
+QByteArray SvgBytes(const Chart &chart) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(kScreenDotsPerInch);
+  svg.setSize(chart.size());
+  svg.setViewBox(chart.rect());
+  svg.setTitle(kPictureJobTitle);
+  QPainter painter(&svg);
+  chart.paint(painter, chart.rect());
+  painter.end();
+  return bytes;
+}
+
+// One page exactly the chart's size on a screen of 96 dots per inch.
+QByteArray PdfBytes(const Chart &chart, int dotsPerInch) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {  // the document is written out as the painter ends
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(dotsPerInch);
+    pdf.setTitle(kPictureJobTitle);
+    const QSizeF inches = QSizeF(chart.size()) / kScreenDotsPerInch;
+    pdf.setPageLayout(QPageLayout(QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                                  QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&pdf)) Refuse(QStringLiteral("Не удаётся создать PDF"));
+    chart.paint(painter, QRectF(0, 0, pdf.width(), pdf.height()));
+  }
+  return bytes;
+}
+
+QByteArray PictureBytes(const Chart &chart, TPictureFormat format, int dotsPerInch) {
+  switch (format) {
+    case TPictureFormat::Png:
+      return PngBytes(chart, dotsPerInch);
+    case TPictureFormat::Svg:
+      return SvgBytes(chart);
+    case TPictureFormat::Pdf:
+      return PdfBytes(chart, dotsPerInch);
+    case TPictureFormat::Bmp:
+      break;
+  }
+  return ImageBytes(chart.toImage().convertToFormat(QImage::Format_RGB888), "BMP");
+}
+
 }  // namespace
 
 std::unique_ptr<QPrinter> DefaultPrinter(const QString &jobTitle) {
@@ -88,6 +161,11 @@ void WriteValuesFile(const std::string &chosenName, const std::vector<bool> &tic
 
 void PrintValues(const std::vector<bool> &ticked) { PrintValuesTable(TickedGraphs(ticked)); }
 
+void CopyValues(const std::vector<bool> &ticked) {
+  const std::string text = ValuesTabText(TickedGraphs(ticked), QLocale().decimalPoint().toStdString());
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
 void PrintValuesTable(const std::vector<const TGraph *> &graphs) {
   PrintValuesTable(*DefaultPrinter(kValuesJobTitle), graphs);
 }
@@ -96,16 +174,11 @@ void PrintValuesTable(QPrinter &printer, const std::vector<const TGraph *> &grap
   PrintTextLines(printer, ValuesTableLines(graphs));
 }
 
-void WritePictureFile(const std::string &chosenName, const std::vector<bool> &ticked) {
+void WritePictureFile(const std::string &fileName, const std::vector<bool> &ticked, TPictureFormat format,
+                      int dotsPerInch) {
   TShownForOutput shown(ticked);
   FieldForm->FC->redrawNow();
-  const QImage picture = FieldForm->FC->toImage().convertToFormat(QImage::Format_RGB888);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "BMP");
-  if (!writer.write(picture)) throw std::runtime_error(writer.errorString().toStdString());
-  SaveFileBytes(WithExtension(chosenName, ".bmp"), bytes.toStdString());
+  SaveFileBytes(fileName, PictureBytes(*FieldForm->FC, format, dotsPerInch).toStdString());
 }
 
 void PrintPicture(const std::vector<bool> &ticked) { PrintPicture(*DefaultPrinter(kPictureJobTitle), ticked); }

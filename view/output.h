@@ -15,9 +15,21 @@ struct TGraph;
 
 void WriteValuesFile(const std::string &chosenName, const std::vector<bool> &ticked);
 void PrintValues(const std::vector<bool> &ticked);
-// The plot chart as the screen shows it, with only the ticked layers, as a
-// 24-bit bitmap; every layer's visibility is restored afterwards.
-void WritePictureFile(const std::string &chosenName, const std::vector<bool> &ticked);
+// The values of the ticked layers on the clipboard as tab-separated text with
+// the locale's decimal mark, for pasting into a spreadsheet.
+void CopyValues(const std::vector<bool> &ticked);
+// The picture files the plot chart can be written as.
+enum class TPictureFormat { Bmp, Png, Svg, Pdf };
+
+// The plot chart as the screen shows it, with only the ticked layers, in a
+// file of exactly the given name; every layer's visibility is restored
+// afterwards. A BMP is 24-bit and as large as the chart; a PNG is the
+// screen's picture enlarged to the given dots per inch (the screen has 96)
+// and says so; SVG and PDF are drawings with real text, the PDF one page of
+// the chart's size at that resolution.
+constexpr int kScreenDotsPerInch = 96;
+void WritePictureFile(const std::string &fileName, const std::vector<bool> &ticked,
+                      TPictureFormat format = TPictureFormat::Bmp, int dotsPerInch = kScreenDotsPerInch);
 // The same chart on one page, in the printer's current orientation.
 void PrintPicture(const std::vector<bool> &ticked);
 

@@ -1,23 +1,32 @@
 // The dialogs as a person meets them: every caption whole, Enter where it
 // confirms, centred on the desktop, the save dialogs' folders, the picture
 // preview and the lists' rows.
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListView>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "aboutform.h"
 #include "addform.h"
 #include "appfixture.h"
+#include "calcform.h"
 #include "calcoptform.h"
+#include "fieldform.h"
 #include "layersform.h"
 #include "layersoptform.h"
 #include "newform.h"
@@ -25,6 +34,7 @@
 #include "picturedialog.h"
 #include "project.h"
 #include "projectlayers.h"
+#include "scaleform.h"
 #include "scaleoptform.h"
 #include "selfuncform.h"
 #include "zoomform.h"
@@ -88,11 +98,126 @@ TEST_F(AppTest, ListRowsAreSixteenPixelsHigh) {
   QString error;
   for (const char *expression : {"sin(x)", "x^2"})
     ASSERT_TRUE(LayersForm->AddLayer(QString::fromLatin1(expression), 100, {}, error));
-  SelFuncForm->Prepare(QStringLiteral("Сохранение графиков"));
+  SelFuncForm->Prepare(QStringLiteral("Сохранение графиков"), TSelFuncForm::TOutput::Picture);
   SelFuncForm->show();
   for (QListWidget *list : {LayersForm->LayersLB, SelFuncForm->FuncCLB})
     for (int row = 0; row < list->count(); ++row) EXPECT_EQ(list->visualItemRect(list->item(row)).height(), 16);
   SelFuncForm->hide();
+}
+
+bool IsField(const QWidget &control) {
+  return qobject_cast<const QAbstractSpinBox *>(&control) ||
+         (qobject_cast<const QLineEdit *>(&control) && !qobject_cast<QAbstractSpinBox *>(control.parentWidget()));
+}
+
+// A caption left of the control in its row.
+bool HasLabelBeside(const QWidget &control) {
+  for (const QLabel *label : control.parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+    if (!label->text().isEmpty() && label->isVisibleTo(control.window()) && label->x() < control.x() &&
+        label->y() <= control.geometry().bottom() && control.y() <= label->geometry().bottom())
+      return true;
+  return false;
+}
+
+bool IsSomeLabelsBuddy(const QWidget &control) {
+  for (const QLabel *label : control.parentWidget()->findChildren<QLabel *>())
+    if (label->buddy() == &control) return true;
+  return false;
+}
+
+// Every tool button, spin field and input field of the panels and dialogs
+// has a name a screen reader can say, and a field with a caption beside it is
+// the buddy of a label, so the keyboard reaches it from its caption.
+TEST_F(AppTest, EveryControlHasAnAccessibleNameAndEveryCaptionedFieldALabel) {
+  std::vector<QWidget *> windows{MainForm, FieldForm, ScaleForm, LayersForm, CalcForm};
+  for (QDialog *dialog : EveryDialog()) windows.push_back(dialog);
+  int fields = 0, captioned = 0;
+  for (QWidget *window : windows) {
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+      const bool field = IsField(*control);
+      if (control->window() != window || !control->isVisibleTo(window) ||
+          !(field || qobject_cast<QToolButton *>(control)))
+        continue;
+      const std::string what = (window->windowTitle() + QStringLiteral(": ") + control->metaObject()->className() +
+                                QLatin1Char(' ') + control->objectName() + QLatin1Char(' ') + control->toolTip())
+                                   .toStdString();
+      EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty()) << what;
+      fields += field;
+      if (!field || !HasLabelBeside(*control)) continue;
+      ++captioned;
+      EXPECT_TRUE(IsSomeLabelsBuddy(*control)) << what;
+    }
+  }
+  // The dialogs' spin fields and edits, all but the calculator's, have captions.
+  EXPECT_GE(captioned, 10);
+  EXPECT_GT(fields, captioned);
+}
+
+struct SelectionCase {
+  QAction *TMainForm::*command;
+  bool offersCopy;
+};
+
+// The function selection dialog of the values commands, and only theirs,
+// copies the values of the layers ticked in it, staying open.
+TEST_F(AppTest, TheValuesCommandsSelectionDialogCopiesTheTickedLayersValues) {
+  ProjectLayers->Start({-1, 1, -1, 1});
+  QString error;
+  for (const char *expression : {"x", "ln(x)"})
+    ASSERT_TRUE(LayersForm->AddLayer(QString::fromLatin1(expression), 10, {}, error));
+  ProjectLayers->SetVisible(1, false);
+  const SelectionCase cases[] = {{&TMainForm::SaveTButton, true},
+                                 {&TMainForm::PrintTButton, true},
+                                 {&TMainForm::SavePButton, false},
+                                 {&TMainForm::PrintPButton, false}};
+  for (const SelectionCase &c : cases) {
+    const std::string what = (MainForm->*c.command)->toolTip().toStdString();
+    QGuiApplication::clipboard()->clear();
+    bool offered = false, stayedOpen = false;
+    dialogs->answers.push_back([&](QDialog &dialog) {
+      dialog.show();
+      EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog)) << what;
+      offered = SelFuncForm->CopyButton->isVisible();
+      if (offered) {
+        SelFuncForm->FuncCLB->item(0)->setCheckState(Qt::Unchecked);
+        SelFuncForm->FuncCLB->item(1)->setCheckState(Qt::Checked);
+        QTest::mouseClick(SelFuncForm->CopyButton, Qt::LeftButton);
+        stayedOpen = dialog.isVisible();
+      }
+      dialog.hide();
+      return QDialog::Rejected;
+    });
+    QTest::mouseClick(MainForm->MainTB->widgetForAction(MainForm->*c.command), Qt::LeftButton);
+    EXPECT_EQ(offered, c.offersCopy) << what;
+    EXPECT_EQ(stayedOpen, c.offersCopy) << what;
+    const QStringList rows = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!c.offersCopy) {
+      EXPECT_TRUE(rows.isEmpty()) << what;
+      continue;
+    }
+    // The header and ten samples of the second layer alone, ln(-1) failing.
+    ASSERT_EQ(rows.size(), 11) << what;
+    EXPECT_EQ(rows[0], QStringLiteral("X\tf(x)=ln(x)")) << what;
+    EXPECT_EQ(rows[1], QStringLiteral("-1") + QLocale().decimalPoint() + QStringLiteral("00000\tОшибка: 33")) << what;
+  }
+}
+
+// The picture command's name rule: ".bmp" is added unless the name has it
+// anywhere, case-sensitively.
+TEST_F(AppTest, TheSavePictureCommandAddsBmpUnlessTheNameHasIt) {
+  QTemporaryDir folder;
+  const std::pair<const char *, const char *> names[] = {
+      {"graph", "graph.bmp"}, {"graph.BMP", "graph.BMP.bmp"}, {"graph.bmp.old", "graph.bmp.old"}};
+  for (const auto &[chosen, written] : names) {
+    dialogs->answers.push_back([](QDialog &) { return QDialog::Accepted; });
+    dialogs->answers.push_back([&, chosen = chosen](QDialog &dialog) {
+      static_cast<QFileDialog &>(dialog).selectFile(folder.filePath(QString::fromLatin1(chosen)));
+      return QDialog::Accepted;
+    });
+    QTest::mouseClick(MainForm->MainTB->widgetForAction(MainForm->SavePButton), Qt::LeftButton);
+    EXPECT_TRUE(QImage(folder.filePath(QString::fromLatin1(written)), "BMP").width() > 0) << chosen;
+  }
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
 }
 
 struct EnterCase {

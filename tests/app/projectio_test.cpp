@@ -7,11 +7,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 
 #include "appfixture.h"
@@ -25,6 +27,7 @@
 #include "optionsform.h"
 #include "project.h"
 #include "layersinstep.h"
+#include "pdfpages.h"
 #include "projectlayers.h"
 #include "projectio.h"
 #include "rectangleseries.h"
@@ -244,51 +247,176 @@ TEST_F(ProjectFileTest, AFailedSaveReportsTheErrorAndLeavesNothingBehind) {
   EXPECT_TRUE(QDir(Path("")).entryList(QDir::Files).isEmpty());
 }
 
-// The batch options, run as a process the way a script would.
+// The program run as a batch, the way a script would: its exit code and what it wrote to stderr.
+struct BatchRun {
+  int exitCode;
+  QByteArray errors;
+};
+
+BatchRun RunBatch(const QStringList &arguments, const QProcessEnvironment &environment) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(QCoreApplication::applicationDirPath() + "/lumoplot", arguments);
+  EXPECT_TRUE(process.waitForFinished(60000));
+  return {process.exitCode(), process.readAllStandardError()};
+}
+
+BatchRun RunBatch(const QStringList &arguments) {
+  return RunBatch(arguments, QProcessEnvironment::systemEnvironment());
+}
+
+const QString kPolynomials = QString(LUMOPLOT_SOURCE_DIR) + "/Samples/polynomials.lpp";
+
 TEST(BatchTest, WritesTheRequestedOutputsWithoutWindows) {
   QTemporaryDir dir;
-  const QString program = QCoreApplication::applicationDirPath() + "/lumoplot";
-  const QString sample = QString(LUMOPLOT_SOURCE_DIR) + "/Samples/polynomials.lpp";
-  QProcess process;
   // Also outside a desktop session, which has no runtime folder: nothing is printed.
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-  process.setProcessEnvironment(environment);
-  process.start(program, {"--values", dir.filePath("v.txt"), "--picture", dir.filePath("p.bmp"), "--size", "320x200",
-                          "--save-project", dir.filePath("s.lpp"), sample});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 0);
-  EXPECT_EQ(process.readAllStandardError(), QByteArray());
+  const BatchRun run = RunBatch({"--values", dir.filePath("v.txt"), "--picture", dir.filePath("p.bmp"), "--size",
+                                 "320x200", "--save-project", dir.filePath("s.lpp"), kPolynomials},
+                                environment);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.errors, QByteArray());
   EXPECT_EQ(QImage(dir.filePath("p.bmp")).size(), QSize(320, 200));
   QFile values(dir.filePath("v.txt"));
   ASSERT_TRUE(values.open(QIODevice::ReadOnly));
   EXPECT_TRUE(values.readLine().startsWith("f(x)=x^2"));
-  QFile saved(dir.filePath("s.lpp")), original(sample);
+  QFile saved(dir.filePath("s.lpp")), original(kPolynomials);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), original.readAll());
 
-  process.start(program, {"--values", dir.filePath("w.txt"), dir.filePath("missing.lpp")});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 1);
-  EXPECT_TRUE(process.readAllStandardError().contains("File not found"));
-  process.start(program, {"--size", "big", sample});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 1);
-  // A mistyped option gets the usage, not windows.
-  process.start(program, {"--valeus", dir.filePath("w.txt"), sample});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 1);
-  EXPECT_TRUE(process.readAllStandardError().contains("--valeus"));
-  process.start(program, {"--help"});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 0);
-  EXPECT_TRUE(process.readAllStandardOutput().contains("--values"));
+  QProcess help;
+  help.start(QCoreApplication::applicationDirPath() + "/lumoplot", {"--help"});
+  ASSERT_TRUE(help.waitForFinished(60000));
+  EXPECT_EQ(help.exitCode(), 0);
+  EXPECT_TRUE(help.readAllStandardOutput().contains("--values"));
+}
+
+struct RefusedCase {
+  QStringList options;  // before the project
+  const char *project;  // in the test's folder, or the sample when empty
+  const char *said;
+};
+
+// Each request that cannot be carried out ends with status 1, says why and
+// writes nothing.
+TEST(BatchTest, RefusedRequestsSayWhyAndWriteNothing) {
+  QTemporaryDir dir;
   // A pipe named as the project is refused at once instead of waiting for a writer.
   ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe.lpp")).constData(), 0600), 0);
-  process.start(program, {"--values", dir.filePath("w.txt"), dir.filePath("pipe.lpp")});
-  ASSERT_TRUE(process.waitForFinished(60000));
-  EXPECT_EQ(process.exitCode(), 1);
-  EXPECT_TRUE(process.readAllStandardError().contains("File access denied"));
+  const QString values = dir.filePath("w.txt"), picture = dir.filePath("w.png");
+  const RefusedCase cases[] = {
+      {{"--values", values}, "missing.lpp", "File not found"},
+      {{"--values", values}, "pipe.lpp", "File access denied"},
+      {{"--size", "big", "--png", picture}, "", "размер \"big\""},
+      // A mistyped option gets the usage, not windows.
+      {{"--valeus", values}, "", "--valeus"},
+      {{"--dpi", "0", "--png", picture}, "", "разрешение \"0\""},
+      {{"--dpi", "2400", "--size", "801x600", "--png", picture}, "", "шире или выше 20000"},
+      {{"--view", "1,1,-2,2", "--png", picture}, "", "область \"1,1,-2,2\" не задана"},
+      {{"--view", "0,1,-2", "--png", picture}, "", "область \"0,1,-2\" не задана"},
+      {{"--view", "0,6,-2,2", "--values", values, "--png", picture},
+       "",
+       "область 0,6,-2,2 выходит за границы проекта: X от -5 до 5, Y от -10 до 10"},
+      {{"--view", "-1,1,-11,2", "--png", picture}, "", "выходит за границы проекта"},
+  };
+  for (const RefusedCase &c : cases) {
+    const QString project = *c.project ? dir.filePath(QString::fromUtf8(c.project)) : kPolynomials;
+    const BatchRun run = RunBatch(c.options + QStringList{project});
+    EXPECT_EQ(run.exitCode, 1) << c.said;
+    EXPECT_TRUE(QString::fromUtf8(run.errors).contains(QString::fromUtf8(c.said)))
+        << c.said << ": " << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(values) || QFile::exists(picture)) << c.said;
+  }
+}
+
+QByteArray ReadAll(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList SvgTexts(const QString &svg) {
+  static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
+  QStringList texts;
+  for (const QRegularExpressionMatch &m : text.globalMatch(svg)) texts << m.captured(1);
+  return texts;
+}
+
+// The most points of a line drawn in the colour.
+int LongestSvgLine(const QString &svg, const QString &colour) {
+  static const QRegularExpression line(
+      QStringLiteral("<g [^>]*stroke=\"(#[0-9a-f]{6})\"[^>]*>\\s*<polyline[^>]* points=\"([^\"]*)\""));
+  qsizetype longest = 0;
+  for (const QRegularExpressionMatch &m : line.globalMatch(svg))
+    if (m.captured(1) == colour)
+      longest = std::max(longest, m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
+  return static_cast<int>(longest);
+}
+
+int PixelsOf(const QImage &image, QColor colour, int width) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < width; ++x) count += image.pixelColor(x, y) == colour;
+  return count;
+}
+
+struct PictureCase {
+  QStringList options;
+  const char *file;
+  std::function<void(const QString &path)> check;
+};
+
+// Each picture option writes the chart of the sample (320 x 200 pixels on
+// screen, its legend in the right half, x^2 in red) under the very name given.
+TEST(BatchTest, WritesEachPictureFormatUnderTheNameGiven) {
+  QTemporaryDir dir;
+  const PictureCase cases[] = {
+      {{"--picture"},
+       "x.png",
+       [](const QString &path) {
+         const QByteArray bytes = ReadAll(path);
+         EXPECT_TRUE(bytes.startsWith("BM"));
+         EXPECT_EQ(QImage::fromData(bytes, "BMP").size(), QSize(320, 200));
+       }},
+      {{"--dpi", "192", "--png"},
+       "p.png",
+       [](const QString &path) {
+         const QImage picture = QImage::fromData(ReadAll(path), "PNG");
+         EXPECT_EQ(picture.size(), QSize(640, 400));
+         EXPECT_EQ(qRound(picture.dotsPerMeterX() * 0.0254), 192);
+         // The curve, left of the legend.
+         EXPECT_GT(PixelsOf(picture, Qt::red, picture.width() / 3), 200);
+       }},
+      {{"--view", "0,2,-1,3", "--svg"},
+       "v.svg",
+       [](const QString &path) {
+         const QString svg = QString::fromUtf8(ReadAll(path));
+         EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 320 200\"")));
+         EXPECT_GT(LongestSvgLine(svg, QStringLiteral("#ff0000")), 20);
+         const QStringList texts = SvgTexts(svg);
+         for (const char *label : {"x^2", "-1", "0", "2", "3"}) EXPECT_TRUE(texts.contains(label)) << label;
+         // Labels of the whole region are out of view.
+         for (const char *label : {"-10", "-4", "4"}) EXPECT_FALSE(texts.contains(label)) << label;
+       }},
+      {{"--dpi", "300", "--pdf"},
+       "p.pdf",
+       [](const QString &path) {
+         EXPECT_TRUE(ReadAll(path).startsWith("%PDF"));
+         const std::vector<TPdfPage> pages = PdfPages(path);
+         ASSERT_EQ(pages.size(), 1u);
+         EXPECT_EQ(pages[0].size, QSizeF(240, 150));  // points, at 96 pixels an inch
+         QStringList words;
+         for (const TPdfWord &word : pages[0].words) words << word.text;
+         for (const char *label : {"x^2", "-10", "0", "10", "4"}) EXPECT_TRUE(words.contains(label)) << label;
+       }},
+  };
+  for (const PictureCase &c : cases) {
+    const QString path = dir.filePath(QString::fromUtf8(c.file));
+    const BatchRun run = RunBatch(c.options + QStringList{path, "--size", "320x200", kPolynomials});
+    EXPECT_EQ(run.exitCode, 0) << c.file << ": " << run.errors.toStdString();
+    SCOPED_TRACE(c.file);
+    c.check(path);
+  }
 }
 
 // Names that are not UTF-8 are the bytes of the files meant, read and written

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(ValuesTableTest, OneBlockPerLayerWithErrorsAndAnEmptyLine) {
+TEST(ValuesTableTest, OneBlockPerLayerWithErrorsAndAnEmptyLineOrSideBySideForASpreadsheet) {
   TGraph graph;
   graph.Expression = "ln(x)";
   graph.PointCount = 3;
@@ -23,6 +23,13 @@ TEST(ValuesTableTest, OneBlockPerLayerWithErrorsAndAnEmptyLine) {
             "     1.00000      0.00000\r\n\r\n"
             "f(x)=a)+b\r\n     X            Y\r\n     0.00000      0.00000\r\n     0.00000      0.00000\r\n\r\n");
   EXPECT_EQ(ValuesTableText({}), "");
+  // Side by side for a spreadsheet, the shorter layer's cells left empty.
+  EXPECT_EQ(ValuesTabText({&graph, &rejected}, ","),
+            "X\tf(x)=ln(x)\tX\tf(x)=a)+b\n"
+            "-1,50000\tОшибка: 33\t0,00000\t0,00000\n"
+            "-0,25000\tОшибка: 33\t0,00000\t0,00000\n"
+            "1,00000\t0,00000\t\t\n");
+  EXPECT_EQ(ValuesTabText({}, ","), "");
 }
 
 }  // namespace

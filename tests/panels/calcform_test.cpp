@@ -1,4 +1,6 @@
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,6 +199,56 @@ TEST_F(CalcFormTest, ALongResultIsCutAtTheLabelsEdge) {
   ResultOfEnter(QStringLiteral("x"));
   EXPECT_EQ(CalcForm->ResLabel->size(), QSize(147, 18));
   EXPECT_EQ(InkInRightColumns(CalcForm->ResLabel, 30), 0) << "a short text leaves the label white at its end";
+}
+
+struct CopyCase {
+  const char *where;
+  std::function<QWidget *()> prepare;  // makes any selection; the widget that has the focus
+  std::function<QString()> copied;
+};
+
+// Ctrl+C copies the result as shown wherever the panel has the focus, except
+// that a selection in the edit or, made with the mouse, in the result is what
+// gets copied; with no result the clipboard keeps what it had.
+TEST_F(CalcFormTest, CtrlCCopiesTheResultUnlessSomethingIsSelected) {
+  QClipboard &clipboard = *QGuiApplication::clipboard();
+  const auto shown = [] { return CalcForm->ResLabel->text(); };
+  const CopyCase cases[] = {
+      {"the edit", [] { return CalcForm->ExpEdit; }, shown},
+      {"the edit with a selection",
+       [] {
+         CalcForm->ExpEdit->selectAll();
+         return CalcForm->ExpEdit;
+       },
+       [] { return QStringLiteral("2/3"); }},
+      {"a button", [] { return CalcForm->RunButton; }, shown},
+      {"a part of the result",
+       [] {
+         QLabel *label = CalcForm->ResLabel;
+         const QPoint end(label->fontMetrics().horizontalAdvance(QStringLiteral("0,66")), 9);
+         QTest::mousePress(label, Qt::LeftButton, {}, QPoint(0, 9));
+         QTest::mouseMove(label, end);
+         QTest::mouseRelease(label, Qt::LeftButton, {}, end);
+         return label;
+       },
+       [] { return QStringLiteral("0,66"); }},
+      {"no result",
+       [] {
+         CalcForm->ResLabel->clear();
+         return CalcForm->ExpEdit;
+       },
+       [] { return QStringLiteral("before"); }},
+  };
+  for (const CopyCase &c : cases) {
+    ResultOfEnter(QStringLiteral("2/3"));
+    CalcForm->ExpEdit->deselect();
+    clipboard.setText(QStringLiteral("before"));
+    QWidget *focus = c.prepare();
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard.text(), c.copied()) << c.where;
+  }
+  EXPECT_EQ(CalcForm->ResLabel->size(), QSize(147, 18));
 }
 
 TEST_F(CalcFormTest, CaptionsAndHints) {

@@ -70,10 +70,11 @@ TEST_F(OutputTest, ValuesFileHoldsTheTickedLayersInOrder) {
   }
 }
 
+// The name is used as given: the ".bmp" rule is the save command's.
 TEST_F(OutputTest, PictureShowsOnlyTheTickedLayersAndRestoresVisibility) {
-  WritePictureFile(Name("graph"), {false, true, false});
+  WritePictureFile(Name("graph.png"), {false, true, false});
   EXPECT_EQ(Shown(), (std::vector<bool>{true, false, true}));
-  QFile file(Path("graph.bmp"));
+  QFile file(Path("graph.png"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray bytes = file.readAll();
   ASSERT_GT(bytes.size(), 54);

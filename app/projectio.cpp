@@ -4,6 +4,7 @@
 #include <QStatusBar>
 #include <utility>
 
+#include "waitcursor.h"
 #include "calcform.h"
 #include "fieldform.h"
 #include "filenames.h"
@@ -19,15 +20,6 @@ namespace {
 
 constexpr int kDisplayLines = 7;
 constexpr int kFrameLines = 9;
-
-// The wait cursor for as long as a project loads.
-class TWaitCursor {
- public:
-  TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-  TWaitCursor(const TWaitCursor &) = delete;
-  TWaitCursor &operator=(const TWaitCursor &) = delete;
-};
 
 // While the layers of a project are sampled, the plot window's status bar
 // counts them, so that a big project never looks hung; the coordinates come

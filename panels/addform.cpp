@@ -22,14 +22,6 @@ QPushButton *Button(QWidget *parent, const QString &caption, QRect geometry) {
   return button;
 }
 
-TIntSpinEdit *Field(QWidget *parent, int minimum, int maximum, int value, QRect geometry) {
-  auto *field = new TIntSpinEdit(parent);
-  field->SetRange(minimum, maximum);
-  field->SetValue(value);
-  field->setGeometry(geometry);
-  return field;
-}
-
 }  // namespace
 
 TAddForm::TAddForm(QWidget *parent)
@@ -39,9 +31,9 @@ TAddForm::TAddForm(QWidget *parent)
   FuncEdit = NewExpressionEdit(this);
   FuncEdit->setGeometry(46, 4, 143, 21);
   (new QLabel(QStringLiteral("Количество точек"), this))->setGeometry(4, 36, 110, 17);
-  CountSE = Field(this, 10, 100000, 1000, {118, 32, 71, 21});
+  CountSE = new TIntSpinEdit(this, 10, 100000, 1000, {118, 32, 71, 21});
   (new QLabel(QStringLiteral("Толщина"), this))->setGeometry(4, 64, 110, 17);
-  WidthSE = Field(this, 1, 4, 1, {118, 60, 71, 21});
+  WidthSE = new TIntSpinEdit(this, 1, 4, 1, {118, 60, 71, 21});
   ColorButton = Button(this, QStringLiteral("Цвет..."), {4, 88, 65, 25});
   CancelButton = Button(this, QStringLiteral("Отмена"), {54, 122, 65, 25});
   OkButton = Button(this, QStringLiteral("ОК"), {124, 122, 65, 25});

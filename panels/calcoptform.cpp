@@ -11,18 +11,6 @@
 
 TCalcOptForm *CalcOptForm = nullptr;
 
-namespace {
-
-TIntSpinEdit *SpinEdit(QWidget *parent, int minimum, int maximum, int value, QRect at) {
-  auto *field = new TIntSpinEdit(parent);
-  field->SetRange(minimum, maximum);
-  field->SetValue(value);
-  field->setGeometry(at);
-  return field;
-}
-
-}  // namespace
-
 TCalcOptForm::TCalcOptForm(QWidget *parent) : QDialog(parent) {
   SetUpDialog(*this, QStringLiteral("Настройки"), QSize(139, 159));
   CreateDigitsGroup();
@@ -35,10 +23,10 @@ void TCalcOptForm::CreateDigitsGroup() {
   DigitsGB = new QGroupBox(QStringLiteral("Количество цифр"), this);
   DigitsGB->setGeometry(2, 0, 135, 70);
   (new QLabel(QStringLiteral("После точки"), DigitsGB))->move(8, 22);
-  PrecSE = SpinEdit(DigitsGB, 0, 14, 8, {88, 18, 41, 21});
+  PrecSE = new TIntSpinEdit(DigitsGB, 0, 14, 8, {88, 18, 41, 21});
   PrecSE->setObjectName(QStringLiteral("PrecSE"));
   (new QLabel(QStringLiteral("Всего"), DigitsGB))->move(8, 46);
-  DigitsSE = SpinEdit(DigitsGB, 0, 18, 18, {88, 42, 41, 21});
+  DigitsSE = new TIntSpinEdit(DigitsGB, 0, 18, 18, {88, 42, 41, 21});
   DigitsSE->setObjectName(QStringLiteral("DigitsSE"));
 }
 

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "waitcursor.h"
 #include "addform.h"
 #include "chart.h"
 #include "colorvalue.h"
@@ -34,15 +35,6 @@ constexpr int kHelpContext = 70;
 constexpr int kErrorHelpContext = 130;
 const QString kShown = QStringLiteral("[+]");
 const QString kHidden = QStringLiteral("[-]");
-
-// The wait cursor for as long as a layer is being sampled.
-class TWaitCursor {
- public:
-  TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-  TWaitCursor(const TWaitCursor &) = delete;
-  TWaitCursor &operator=(const TWaitCursor &) = delete;
-};
 
 QString ErrorText(unsigned char code) { return QStringLiteral("Ошибка: %1").arg(code); }
 

@@ -15,10 +15,7 @@ TLayersOptForm::TLayersOptForm(QWidget *parent)
     : TKeepOpenDialog(QStringLiteral("Настройки"), QSize(139, 94), parent),
       OptCD(new TColorDialog(TLayerStyle().Color, this)) {
   (new QLabel(QStringLiteral("Толщина"), this))->setGeometry(4, 8, 60, 17);
-  WidthSE = new TIntSpinEdit(this);
-  WidthSE->SetRange(1, 4);
-  WidthSE->SetValue(1);
-  WidthSE->setGeometry(70, 4, 65, 21);
+  WidthSE = new TIntSpinEdit(this, 1, 4, 1, {70, 4, 65, 21});
   ColorButton = new QPushButton(QStringLiteral("Цвет..."), this);
   ColorButton->setGeometry(4, 32, 65, 25);
   OkButton = new QPushButton(QStringLiteral("ОК"), this);

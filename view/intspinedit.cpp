@@ -10,6 +10,13 @@ TIntSpinEdit::TIntSpinEdit(QWidget *parent) : QSpinBox(parent) {
   setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
 }
 
+TIntSpinEdit::TIntSpinEdit(QWidget *parent, int minimum, int maximum, int value, const QRect &geometry)
+    : TIntSpinEdit(parent) {
+  SetRange(minimum, maximum);
+  SetValue(value);
+  setGeometry(geometry);
+}
+
 void TIntSpinEdit::SetRange(int minimum, int maximum) {
   minimum_ = minimum;
   maximum_ = maximum;

@@ -10,6 +10,8 @@ class TIntSpinEdit : public QSpinBox {
 
  public:
   explicit TIntSpinEdit(QWidget *parent = nullptr);
+  // A field of a dialog: its range, its first value and its place.
+  TIntSpinEdit(QWidget *parent, int minimum, int maximum, int value, const QRect &geometry);
 
   void SetRange(int minimum, int maximum);
   void SetValue(int value);

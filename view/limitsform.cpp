@@ -11,11 +11,7 @@ namespace {
 
 TIntSpinEdit *Field(QWidget *parent, const QString &caption, QPoint label, QPoint field, int value) {
   (new QLabel(caption, parent))->move(label);
-  auto *edit = new TIntSpinEdit(parent);
-  edit->SetRange(-1000, 1000);
-  edit->SetValue(value);
-  edit->setGeometry(field.x(), field.y(), 53, 21);
-  return edit;
+  return new TIntSpinEdit(parent, -1000, 1000, value, {field, QSize(53, 21)});
 }
 
 void Exchange(TIntSpinEdit &a, TIntSpinEdit &b) {

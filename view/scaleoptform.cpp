@@ -20,10 +20,7 @@ TScaleOptForm::TScaleOptForm(QWidget *parent)
   BordClButton = new QPushButton(QStringLiteral("Цвет..."), border);
   BordClButton->setGeometry(6, 16, 65, 25);
   (new QLabel(QStringLiteral("Толщина"), border))->move(88, 22);
-  BWidthSE = new TIntSpinEdit(border);
-  BWidthSE->SetRange(1, 9);
-  BWidthSE->SetValue(2);
-  BWidthSE->setGeometry(140, 18, 37, 21);
+  BWidthSE = new TIntSpinEdit(border, 1, 9, 2, {140, 18, 37, 21});
   auto *cancel = new QPushButton(QStringLiteral("Отмена"), this);
   cancel->setGeometry(50, 52, 65, 25);
   auto *ok = new QPushButton(QStringLiteral("ОК"), this);

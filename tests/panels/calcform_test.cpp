@@ -20,15 +20,9 @@
 #include "helpviewer.h"
 #include "intspinedit.h"
 #include "scripteddialogs.h"
+#include "viewfixture.h"
 
 namespace {
-
-// Types into a spin field's own editor, replacing what it holds.
-void TypeInto(TIntSpinEdit *field, const char *text) {
-  auto *editor = field->findChild<QLineEdit *>();
-  editor->selectAll();
-  QTest::keyClicks(editor, text);
-}
 
 // The calculator and its options dialog, fresh for each test, under a locale
 // whose decimal mark is a comma; the dialog is answered by a script.

@@ -3,43 +3,43 @@
 #include <QPainter>
 
 AxisCopyPainter::AxisCopyPainter(QPainter &painter, AxisLook bottom, AxisLook left)
-    : mPainter(painter), mBottom(std::move(bottom)), mLeft(std::move(left))
+    : painter_(painter), bottom_(std::move(bottom)), left_(std::move(left))
 {
 }
 
 void AxisCopyPainter::drawCopy(ChartAxis axis, double pixel)
 {
-  mPainter.save();
+  painter_.save();
   // Crisp like the main axes.
-  mPainter.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::Antialiasing, false);
   if (axis == ChartAxis::Bottom)
     drawBottomCopy(pixel);
   else
     drawLeftCopy(pixel);
-  mPainter.restore();
+  painter_.restore();
 }
 
 // Tick marks point outwards, as on the main axes: down from a bottom axis, left from a left axis.
 void AxisCopyPainter::drawBottomCopy(double row)
 {
-  mPainter.setPen(mBottom.minorTickPen);
-  for (double x : mBottom.minorTicks)
-    mPainter.drawLine(QLineF(x, row, x, row + mBottom.minorTickLength));
-  mPainter.setPen(mBottom.tickPen);
-  for (double x : mBottom.ticks)
-    mPainter.drawLine(QLineF(x, row, x, row + mBottom.tickLength));
-  mPainter.setPen(mBottom.linePen);
-  mPainter.drawLine(QLineF(mBottom.start, row, mBottom.end, row));
+  painter_.setPen(bottom_.minorTickPen);
+  for (double x : bottom_.minorTicks)
+    painter_.drawLine(QLineF(x, row, x, row + bottom_.minorTickLength));
+  painter_.setPen(bottom_.tickPen);
+  for (double x : bottom_.ticks)
+    painter_.drawLine(QLineF(x, row, x, row + bottom_.tickLength));
+  painter_.setPen(bottom_.linePen);
+  painter_.drawLine(QLineF(bottom_.start, row, bottom_.end, row));
 }
 
 void AxisCopyPainter::drawLeftCopy(double column)
 {
-  mPainter.setPen(mLeft.minorTickPen);
-  for (double y : mLeft.minorTicks)
-    mPainter.drawLine(QLineF(column - mLeft.minorTickLength, y, column, y));
-  mPainter.setPen(mLeft.tickPen);
-  for (double y : mLeft.ticks)
-    mPainter.drawLine(QLineF(column - mLeft.tickLength, y, column, y));
-  mPainter.setPen(mLeft.linePen);
-  mPainter.drawLine(QLineF(column, mLeft.start, column, mLeft.end));
+  painter_.setPen(left_.minorTickPen);
+  for (double y : left_.minorTicks)
+    painter_.drawLine(QLineF(column - left_.minorTickLength, y, column, y));
+  painter_.setPen(left_.tickPen);
+  for (double y : left_.ticks)
+    painter_.drawLine(QLineF(column - left_.tickLength, y, column, y));
+  painter_.setPen(left_.linePen);
+  painter_.drawLine(QLineF(column, left_.start, column, left_.end));
 }

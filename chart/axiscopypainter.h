@@ -31,7 +31,7 @@ private:
   void drawBottomCopy(double row);
   void drawLeftCopy(double column);
 
-  QPainter &mPainter;
-  AxisLook mBottom;
-  AxisLook mLeft;
+  QPainter &painter_;
+  AxisLook bottom_;
+  AxisLook left_;
 };

@@ -24,13 +24,13 @@ struct Chart::Entry {
 
 namespace {
 
-constexpr ChartAxis bothAxes[] = {ChartAxis::Bottom, ChartAxis::Left};
-constexpr double printMarginShare = 0.1;
+constexpr ChartAxis kBothAxes[] = {ChartAxis::Bottom, ChartAxis::Left};
+constexpr double kPrintMarginShare = 0.1;
 // One notch of the wheel forwards narrows the view to this share about the pointer.
-constexpr double wheelNotchFactor = 0.8;
-constexpr double wheelNotchAngle = 120;  // eighths of a degree
+constexpr double kWheelNotchFactor = 0.8;
+constexpr double kWheelNotchAngle = 120;  // eighths of a degree
 // A narrower range leaves too few doubles between its ends to draw it.
-constexpr double narrowestRangeShare = 1e-12;
+constexpr double kNarrowestRangeShare = 1e-12;
 
 int indexOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? 0 : 1; }
 
@@ -49,18 +49,18 @@ QCPAbstractPlottable *plottableFor(Series &series, QCPAxis &x, QCPAxis &y) {
 
 Chart::Chart(QWidget *parent)
     : QWidget(parent),
-      mPlot(new PlotSurface(this)),
-      mMouse(std::make_unique<ChartMouse>(*this)),
-      mScrollPermission([](ChartAxis, double, double) { return true; }) {
+      plot_(new PlotSurface(this)),
+      mouse_(std::make_unique<ChartMouse>(*this)),
+      scrollPermission_([](ChartAxis, double, double) { return true; }) {
   setMouseTracking(true);
-  connect(mPlot, &QCustomPlot::afterReplot, this, &Chart::redrawn);
-  for (ChartAxis axis : bothAxes) applyRange(axis);
-  mPlot->setLegendFiller([this] { fillLegend(); });
+  connect(plot_, &QCustomPlot::afterReplot, this, &Chart::redrawn);
+  for (ChartAxis axis : kBothAxes) applyRange(axis);
+  plot_->setLegendFiller([this] { fillLegend(); });
 }
 
 Chart::~Chart() {
   // The plottables refer to the series; they go first.
-  delete mPlot;
+  delete plot_;
 }
 
 // --- axes -------------------------------------------------------------------------------------
@@ -78,19 +78,19 @@ double Chart::maximum(ChartAxis axis) const { return rangeOf(axis).maximum; }
 
 double Chart::valueToPixel(ChartAxis axis, double value) const {
   fitSurface();
-  return mPlot->axis(axis).coordToPixel(value);
+  return plot_->axis(axis).coordToPixel(value);
 }
 
 double Chart::pixelToValue(ChartAxis axis, double pixel) const {
   if (rangeOf(axis).isEmpty()) return rangeOf(axis).minimum;
   fitSurface();
-  return mPlot->axis(axis).pixelToCoord(pixel);
+  return plot_->axis(axis).pixelToCoord(pixel);
 }
 
 QRect Chart::plotArea() const {
   fitSurface();
-  const QCPAxis &x = mPlot->axis(ChartAxis::Bottom);
-  const QCPAxis &y = mPlot->axis(ChartAxis::Left);
+  const QCPAxis &x = plot_->axis(ChartAxis::Bottom);
+  const QCPAxis &y = plot_->axis(ChartAxis::Left);
   const auto pixel = [](const QCPAxis &axis, double value) {
     return static_cast<int>(std::lround(axis.coordToPixel(value)));
   };
@@ -101,13 +101,13 @@ QRect Chart::plotArea() const {
 QStringList Chart::tickLabels(ChartAxis axis) const {
   if (rangeOf(axis).isEmpty()) return {};
   fitSurface();
-  const QVector<QString> labels = mPlot->axis(axis).tickVectorLabels();
+  const QVector<QString> labels = plot_->axis(axis).tickVectorLabels();
   return QStringList(labels.begin(), labels.end());
 }
 
 void Chart::setAxesShown(bool shown) {
-  mAxesShown = shown;
-  for (ChartAxis axis : bothAxes) applyAxisVisibility(axis);
+  axesShown_ = shown;
+  for (ChartAxis axis : kBothAxes) applyAxisVisibility(axis);
   requestRedraw();
 }
 
@@ -116,121 +116,121 @@ void Chart::setAxesShown(bool shown) {
 void Chart::applyRange(ChartAxis axis) {
   const Range &range = rangeOf(axis);
   if (range.isEmpty())
-    mPlot->axis(axis).setRange(range.minimum - 1, range.minimum + 1);
+    plot_->axis(axis).setRange(range.minimum - 1, range.minimum + 1);
   else
-    mPlot->axis(axis).setRange(range.minimum, range.maximum);
+    plot_->axis(axis).setRange(range.minimum, range.maximum);
   applyAxisVisibility(axis);
 }
 
 void Chart::applyAxisVisibility(ChartAxis axis) {
-  QCPAxis &shown = mPlot->axis(axis);
+  QCPAxis &shown = plot_->axis(axis);
   const bool spans = !rangeOf(axis).isEmpty();
-  shown.setVisible(mAxesShown);
+  shown.setVisible(axesShown_);
   shown.setTicks(spans);
   shown.setTickLabels(spans);
-  shown.grid()->setVisible(mAxesShown && spans && mGridShown[indexOf(axis)]);
+  shown.grid()->setVisible(axesShown_ && spans && gridShown_[indexOf(axis)]);
 }
 
-Chart::Range &Chart::rangeOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? mRanges.bottom : mRanges.left; }
+Chart::Range &Chart::rangeOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? ranges_.bottom : ranges_.left; }
 
 const Chart::Range &Chart::rangeOf(ChartAxis axis) const {
-  return axis == ChartAxis::Bottom ? mRanges.bottom : mRanges.left;
+  return axis == ChartAxis::Bottom ? ranges_.bottom : ranges_.left;
 }
 
 // --- appearance -------------------------------------------------------------------------------
 
 void Chart::setGridShown(ChartAxis axis, bool shown) {
-  mGridShown[indexOf(axis)] = shown;
+  gridShown_[indexOf(axis)] = shown;
   applyAxisVisibility(axis);
   requestRedraw();
 }
 
-bool Chart::isGridShown(ChartAxis axis) const { return mGridShown[indexOf(axis)]; }
+bool Chart::isGridShown(ChartAxis axis) const { return gridShown_[indexOf(axis)]; }
 
 void Chart::setGridColor(ChartAxis axis, const QColor &color) {
-  QCPGrid &grid = *mPlot->axis(axis).grid();
+  QCPGrid &grid = *plot_->axis(axis).grid();
   grid.setPen(recoloured(grid.pen(), color));
   requestRedraw();
 }
 
-QColor Chart::gridColor(ChartAxis axis) const { return mPlot->axis(axis).grid()->pen().color(); }
+QColor Chart::gridColor(ChartAxis axis) const { return plot_->axis(axis).grid()->pen().color(); }
 
 void Chart::setAxisLineColor(ChartAxis axis, const QColor &color) {
-  QCPAxis &line = mPlot->axis(axis);
+  QCPAxis &line = plot_->axis(axis);
   line.setBasePen(recoloured(line.basePen(), color));
   requestRedraw();
 }
 
-QColor Chart::axisLineColor(ChartAxis axis) const { return mPlot->axis(axis).basePen().color(); }
+QColor Chart::axisLineColor(ChartAxis axis) const { return plot_->axis(axis).basePen().color(); }
 
 void Chart::setTickColor(ChartAxis axis, const QColor &color) {
-  QCPAxis &ticks = mPlot->axis(axis);
+  QCPAxis &ticks = plot_->axis(axis);
   ticks.setTickPen(recoloured(ticks.tickPen(), color));
   requestRedraw();
 }
 
-QColor Chart::tickColor(ChartAxis axis) const { return mPlot->axis(axis).tickPen().color(); }
+QColor Chart::tickColor(ChartAxis axis) const { return plot_->axis(axis).tickPen().color(); }
 
 void Chart::setMinorTickColor(ChartAxis axis, const QColor &color) {
-  QCPAxis &ticks = mPlot->axis(axis);
+  QCPAxis &ticks = plot_->axis(axis);
   ticks.setSubTickPen(recoloured(ticks.subTickPen(), color));
   requestRedraw();
 }
 
 void Chart::setLabelColor(ChartAxis axis, const QColor &color) {
-  mPlot->axis(axis).setTickLabelColor(color);
+  plot_->axis(axis).setTickLabelColor(color);
   requestRedraw();
 }
 
-QColor Chart::labelColor(ChartAxis axis) const { return mPlot->axis(axis).tickLabelColor(); }
+QColor Chart::labelColor(ChartAxis axis) const { return plot_->axis(axis).tickLabelColor(); }
 
 void Chart::setMarginsPercent(const QMarginsF &margins) {
-  mPlot->setMarginsPercent(margins);
+  plot_->setMarginsPercent(margins);
   requestRedraw();
 }
 
 void Chart::setBackgroundColors(const QColor &bottom, const QColor &top) {
-  mPlot->setBackgroundColors(bottom, top);
+  plot_->setBackgroundColors(bottom, top);
   requestRedraw();
 }
 
-QColor Chart::backgroundBottomColor() const { return mPlot->bottomColor(); }
+QColor Chart::backgroundBottomColor() const { return plot_->bottomColor(); }
 
-QColor Chart::backgroundTopColor() const { return mPlot->topColor(); }
+QColor Chart::backgroundTopColor() const { return plot_->topColor(); }
 
 void Chart::setLegendShown(bool shown) {
-  mLegendShown = shown;
-  mPlot->invalidateLegend();
+  legendShown_ = shown;
+  plot_->invalidateLegend();
   requestRedraw();
 }
 
-QColor Chart::legendColor() const { return mPlot->legend->brush().color(); }
+QColor Chart::legendColor() const { return plot_->legend->brush().color(); }
 
 // --- series -----------------------------------------------------------------------------------
 
 void Chart::adoptSeries(std::unique_ptr<Series> series) {
-  QCPAbstractPlottable *plottable = plottableFor(*series, mPlot->axis(ChartAxis::Bottom), mPlot->axis(ChartAxis::Left));
-  plottable->setLayer(mPlot->plottableLayer());
-  series->mListener = [this](Series &changed, Series::Change change) { seriesChanged(changed, change); };
-  mSeries.push_back({std::move(series), plottable});
-  applyStyle(mSeries.back());
+  QCPAbstractPlottable *plottable = plottableFor(*series, plot_->axis(ChartAxis::Bottom), plot_->axis(ChartAxis::Left));
+  plottable->setLayer(plot_->plottableLayer());
+  series->listener_ = [this](Series &changed, Series::Change change) { seriesChanged(changed, change); };
+  series_.push_back({std::move(series), plottable});
+  applyStyle(series_.back());
   restack();
-  mPlot->invalidateLegend();
+  plot_->invalidateLegend();
   requestRedraw();
 }
 
-int Chart::seriesCount() const { return static_cast<int>(mSeries.size()); }
+int Chart::seriesCount() const { return static_cast<int>(series_.size()); }
 
 Series *Chart::series(int index) const {
   if (index < 0 || index >= seriesCount()) return nullptr;
-  return mSeries[index].series.get();
+  return series_[index].series.get();
 }
 
 void Chart::exchangeSeries(int first, int second) {
   if (!series(first) || !series(second) || first == second) return;
-  std::swap(mSeries[first], mSeries[second]);
+  std::swap(series_[first], series_[second]);
   restack();
-  mPlot->invalidateLegend();
+  plot_->invalidateLegend();
   requestRedraw();
 }
 
@@ -240,23 +240,23 @@ void Chart::moveSeriesTowardsBack(int index) { exchangeSeries(index, index + 1);
 
 void Chart::removeSeries(int index) {
   if (!series(index)) return;
-  mPlot->removePlottable(mSeries[index].plottable);
-  mSeries.erase(mSeries.begin() + index);
+  plot_->removePlottable(series_[index].plottable);
+  series_.erase(series_.begin() + index);
   restack();
-  mPlot->invalidateLegend();
+  plot_->invalidateLegend();
   requestRedraw();
 }
 
 void Chart::removeAllSeries() {
-  while (!mSeries.empty()) removeSeries(seriesCount() - 1);
+  while (!series_.empty()) removeSeries(seriesCount() - 1);
 }
 
 void Chart::seriesChanged(Series &series, Series::Change change) {
   if (change == Series::Change::Style) {
     const auto entry =
-        std::find_if(mSeries.begin(), mSeries.end(), [&](const Entry &e) { return e.series.get() == &series; });
+        std::find_if(series_.begin(), series_.end(), [&](const Entry &e) { return e.series.get() == &series; });
     applyStyle(*entry);
-    mPlot->invalidateLegend();
+    plot_->invalidateLegend();
   }
   requestRedraw();
 }
@@ -270,27 +270,27 @@ void Chart::applyStyle(const Entry &entry) {
 // The series order is the drawing order.
 void Chart::restack() {
   std::vector<QCPAbstractPlottable *> order;
-  order.reserve(mSeries.size());
-  for (const Entry &entry : mSeries) order.push_back(entry.plottable);
-  mPlot->seriesGroup().setPlottables(std::move(order));
+  order.reserve(series_.size());
+  for (const Entry &entry : series_) order.push_back(entry.plottable);
+  plot_->seriesGroup().setPlottables(std::move(order));
 }
 
 // One row per shown series in the legend, in series order; called by the surface before it lays
 // itself out, so that a change of many series fills the legend once.
 void Chart::fillLegend() {
-  QCPLegend &legend = *mPlot->legend;
+  QCPLegend &legend = *plot_->legend;
   legend.clearItems();
-  for (const Entry &entry : mSeries)
+  for (const Entry &entry : series_)
     if (entry.series->isListedInLegend() && entry.series->isShown())
       legend.addItem(new QCPPlottableLegendItem(&legend, entry.plottable));
-  mPlot->setLegendShown(mLegendShown && legend.itemCount() > 0);
+  plot_->setLegendShown(legendShown_ && legend.itemCount() > 0);
 }
 
 // --- zoom and scroll --------------------------------------------------------------------------
 
-void Chart::setZoomEnabled(bool enabled) { mZoomEnabled = enabled; }
+void Chart::setZoomEnabled(bool enabled) { zoomEnabled_ = enabled; }
 
-void Chart::setScrollEnabled(bool enabled) { mScrollEnabled = enabled; }
+void Chart::setScrollEnabled(bool enabled) { scrollEnabled_ = enabled; }
 
 void Chart::zoomToPixels(int left, int top, int right, int bottom) {
   const double x0 = pixelToValue(ChartAxis::Bottom, std::min(left, right));
@@ -309,26 +309,26 @@ void Chart::zoomToValues(double bottomMinimum, double bottomMaximum, double left
 }
 
 void Chart::zoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
-  Ranges proposed = mRanges;
-  for (ChartAxis axis : bothAxes) {
+  Ranges proposed = ranges_;
+  for (ChartAxis axis : kBothAxes) {
     const double factor = axis == ChartAxis::Bottom ? bottomFactor : leftFactor;
     Range &range = axis == ChartAxis::Bottom ? proposed.bottom : proposed.left;
     if (factor == 1 || range.isEmpty()) continue;
     const double about = pixelToValue(axis, axis == ChartAxis::Bottom ? pixel.x() : pixel.y());
     Range scaled{about - (about - range.minimum) * factor, about + (range.maximum - about) * factor};
-    if (mViewLimit) mViewLimit(axis, scaled.minimum, scaled.maximum);
+    if (viewLimit_) viewLimit_(axis, scaled.minimum, scaled.maximum);
     const double size = std::max(std::fabs(scaled.minimum), std::fabs(scaled.maximum));
-    if (std::isfinite(size) && scaled.maximum - scaled.minimum > size * narrowestRangeShare) range = scaled;
+    if (std::isfinite(size) && scaled.maximum - scaled.minimum > size * kNarrowestRangeShare) range = scaled;
   }
-  if (proposed.bottom.minimum == mRanges.bottom.minimum && proposed.bottom.maximum == mRanges.bottom.maximum &&
-      proposed.left.minimum == mRanges.left.minimum && proposed.left.maximum == mRanges.left.maximum)
+  if (proposed.bottom.minimum == ranges_.bottom.minimum && proposed.bottom.maximum == ranges_.bottom.maximum &&
+      proposed.left.minimum == ranges_.left.minimum && proposed.left.maximum == ranges_.left.maximum)
     return;
   announceViewChange();
   zoomToValues(proposed.bottom.minimum, proposed.bottom.maximum, proposed.left.minimum, proposed.left.maximum);
 }
 
 void Chart::scrollByPixels(QPoint movement) {
-  for (ChartAxis axis : bothAxes) {
+  for (ChartAxis axis : kBothAxes) {
     const int pixels = axis == ChartAxis::Bottom ? movement.x() : movement.y();
     const Range range = rangeOf(axis);
     if (pixels == 0 || range.isEmpty()) continue;
@@ -336,7 +336,7 @@ void Chart::scrollByPixels(QPoint movement) {
     const double shift = pixelToValue(axis, 0) - pixelToValue(axis, pixels);
     const double minimum = range.minimum + shift;
     const double maximum = range.maximum + shift;
-    if (!mScrollPermission(axis, minimum, maximum)) continue;
+    if (!scrollPermission_(axis, minimum, maximum)) continue;
     announceViewChange();
     saveRangesOnce();
     setRange(axis, minimum, maximum);
@@ -344,52 +344,52 @@ void Chart::scrollByPixels(QPoint movement) {
 }
 
 void Chart::undoZoom() {
-  if (!mSavedRanges) return;
+  if (!savedRanges_) return;
   announceViewChange();
-  mRanges = *mSavedRanges;
-  mSavedRanges.reset();
-  for (ChartAxis axis : bothAxes) applyRange(axis);
+  ranges_ = *savedRanges_;
+  savedRanges_.reset();
+  for (ChartAxis axis : kBothAxes) applyRange(axis);
   requestRedraw();
 }
 
 void Chart::saveRangesOnce() {
-  if (!mSavedRanges) mSavedRanges = mRanges;
+  if (!savedRanges_) savedRanges_ = ranges_;
 }
 
 void Chart::holdViewAnnouncements(bool hold) {
-  mAnnouncementsHeld = hold;
-  mAnnouncedWhileHeld = false;
+  announcementsHeld_ = hold;
+  announcedWhileHeld_ = false;
 }
 
 void Chart::announceViewChange() {
-  if (mAnnouncementsHeld && mAnnouncedWhileHeld) return;
-  mAnnouncedWhileHeld = mAnnouncementsHeld;
+  if (announcementsHeld_ && announcedWhileHeld_) return;
+  announcedWhileHeld_ = announcementsHeld_;
   emit viewAboutToChange();
 }
 
-void Chart::setScrollPermission(ScrollPermission permission) { mScrollPermission = std::move(permission); }
+void Chart::setScrollPermission(ScrollPermission permission) { scrollPermission_ = std::move(permission); }
 
-void Chart::setViewLimit(ViewLimit limit) { mViewLimit = std::move(limit); }
+void Chart::setViewLimit(ViewLimit limit) { viewLimit_ = std::move(limit); }
 
-void Chart::setToolTipSource(ToolTipSource source) { mToolTipSource = std::move(source); }
+void Chart::setToolTipSource(ToolTipSource source) { toolTipSource_ = std::move(source); }
 
 void Chart::setBeforeSeriesHook(BeforeSeriesHook hook) {
-  mPlot->underlay().setHook(std::move(hook));
+  plot_->underlay().setHook(std::move(hook));
   requestRedraw();
 }
 
 // --- drawing and output -----------------------------------------------------------------------
 
 void Chart::requestRedraw() {
-  mPlot->invalidateLayout();
-  mPlot->replot(QCustomPlot::rpQueuedReplot);
+  plot_->invalidateLayout();
+  plot_->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void Chart::redraw() { requestRedraw(); }
 
 void Chart::redrawNow() {
-  mPlot->ensureLayout();
-  mPlot->replot(QCustomPlot::rpImmediateRefresh);
+  plot_->ensureLayout();
+  plot_->replot(QCustomPlot::rpImmediateRefresh);
 }
 
 QImage Chart::toImage(qreal devicePixelRatio) const {
@@ -398,7 +398,7 @@ QImage Chart::toImage(qreal devicePixelRatio) const {
   image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::white);
   QCPPainter painter(&image);
-  mPlot->toPainter(&painter, width(), height());
+  plot_->toPainter(&painter, width(), height());
   return image;
 }
 
@@ -410,7 +410,7 @@ void Chart::paint(QPainter &painter, const QRectF &target) const {
   {
     QCPPainter recorder(&picture);
     recorder.setMode(QCPPainter::pmVectorized);
-    mPlot->toPainter(&recorder, width(), height());
+    plot_->toPainter(&recorder, width(), height());
   }
   const double scale = std::min(target.width() / width(), target.height() / height());
   painter.save();
@@ -429,8 +429,8 @@ bool Chart::print(QPrinter &printer) const {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-  const QMarginsF margins(page.width() * printMarginShare, page.height() * printMarginShare,
-                          page.width() * printMarginShare, page.height() * printMarginShare);
+  const QMarginsF margins(page.width() * kPrintMarginShare, page.height() * kPrintMarginShare,
+                          page.width() * kPrintMarginShare, page.height() * kPrintMarginShare);
   paint(painter, page.marginsRemoved(margins));
   return painter.end();
 }
@@ -441,14 +441,14 @@ bool Chart::print(QPrinter &printer) const {
 // must not find the surface at its old size, or the layout changes mid-drawing and the pixels
 // measured are not the ones drawn.
 void Chart::fitSurface() const {
-  if (mPlot->size() != size()) mPlot->setGeometry(rect());
-  mPlot->ensureLayout();
+  if (plot_->size() != size()) plot_->setGeometry(rect());
+  plot_->ensureLayout();
 }
 
 bool Chart::event(QEvent *event) {
-  if (event->type() != QEvent::ToolTip || !mToolTipSource) return QWidget::event(event);
+  if (event->type() != QEvent::ToolTip || !toolTipSource_) return QWidget::event(event);
   const auto *help = static_cast<QHelpEvent *>(event);
-  const QString text = mToolTipSource(help->pos());
+  const QString text = toolTipSource_(help->pos());
   // The tip goes as soon as the pointer moves on; resting again asks anew.
   if (text.isEmpty())
     QToolTip::hideText();
@@ -458,7 +458,7 @@ bool Chart::event(QEvent *event) {
 }
 
 void Chart::resizeEvent(QResizeEvent *event) {
-  mPlot->setGeometry(rect());
+  plot_->setGeometry(rect());
   requestRedraw();
   QWidget::resizeEvent(event);
 }
@@ -468,18 +468,18 @@ void Chart::wheelEvent(QWheelEvent *event) {
   const QPointF at = event->position();
   const QPoint angle = event->angleDelta();
   const int notches = angle.y() != 0 ? angle.y() : angle.x();
-  if (!mZoomEnabled || notches == 0 || !plotArea().contains(at.toPoint())) return QWidget::wheelEvent(event);
-  const double factor = std::pow(wheelNotchFactor, notches / wheelNotchAngle);
+  if (!zoomEnabled_ || notches == 0 || !plotArea().contains(at.toPoint())) return QWidget::wheelEvent(event);
+  const double factor = std::pow(kWheelNotchFactor, notches / kWheelNotchAngle);
   const Qt::KeyboardModifiers modifiers = event->modifiers();
   zoomAbout(at, modifiers & Qt::ControlModifier ? 1 : factor, modifiers & Qt::ShiftModifier ? 1 : factor);
   event->accept();
 }
 
-void Chart::mousePressEvent(QMouseEvent *event) { mMouse->press(*event); }
+void Chart::mousePressEvent(QMouseEvent *event) { mouse_->press(*event); }
 
 void Chart::mouseMoveEvent(QMouseEvent *event) {
   emit mouseMoved(event->position().toPoint());
-  mMouse->move(*event);
+  mouse_->move(*event);
 }
 
-void Chart::mouseReleaseEvent(QMouseEvent *event) { mMouse->release(*event); }
+void Chart::mouseReleaseEvent(QMouseEvent *event) { mouse_->release(*event); }

@@ -91,9 +91,9 @@ class Chart : public QWidget {
 
   // Zoom and scroll.
   void setZoomEnabled(bool enabled);
-  bool isZoomEnabled() const { return mZoomEnabled; }
+  bool isZoomEnabled() const { return zoomEnabled_; }
   void setScrollEnabled(bool enabled);
-  bool isScrollEnabled() const { return mScrollEnabled; }
+  bool isScrollEnabled() const { return scrollEnabled_; }
   // Zooms both axes to a rectangle in pixels; each pair of sides is put in order first.
   void zoomToPixels(int left, int top, int right, int bottom);
   // Shifts the view by a mouse movement, one axis at a time, as far as the permission allows.
@@ -106,7 +106,7 @@ class Chart : public QWidget {
   void zoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum);
   // Restores the ranges saved before the first zoom or scroll since the last restore.
   void undoZoom();
-  bool isZoomed() const { return mSavedRanges.has_value(); }
+  bool isZoomed() const { return savedRanges_.has_value(); }
   // While held, a run of scroll steps (one drag) announces the change of view once.
   void holdViewAnnouncements(bool hold);
 
@@ -167,19 +167,19 @@ class Chart : public QWidget {
   void requestRedraw();
   void fitSurface() const;
 
-  PlotSurface *mPlot;
-  std::unique_ptr<ChartMouse> mMouse;
-  std::vector<Entry> mSeries;
-  Ranges mRanges;
-  std::optional<Ranges> mSavedRanges;
-  ScrollPermission mScrollPermission;
-  ViewLimit mViewLimit;
-  ToolTipSource mToolTipSource;
-  bool mAnnouncementsHeld = false;
-  bool mAnnouncedWhileHeld = false;
-  bool mZoomEnabled = false;
-  bool mScrollEnabled = true;
-  bool mAxesShown = true;
-  bool mLegendShown = true;
-  bool mGridShown[2] = {true, true};
+  PlotSurface *plot_;
+  std::unique_ptr<ChartMouse> mouse_;
+  std::vector<Entry> series_;
+  Ranges ranges_;
+  std::optional<Ranges> savedRanges_;
+  ScrollPermission scrollPermission_;
+  ViewLimit viewLimit_;
+  ToolTipSource toolTipSource_;
+  bool announcementsHeld_ = false;
+  bool announcedWhileHeld_ = false;
+  bool zoomEnabled_ = false;
+  bool scrollEnabled_ = true;
+  bool axesShown_ = true;
+  bool legendShown_ = true;
+  bool gridShown_[2] = {true, true};
 };

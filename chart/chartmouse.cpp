@@ -10,7 +10,7 @@
 namespace {
 
 // A drag must exceed this many pixels in both directions to zoom or to undo the zoom.
-constexpr int minimumDrag = 16;
+constexpr int kMinimumDrag = 16;
 
 QPoint positionOf(const QMouseEvent &event)
 {
@@ -20,59 +20,59 @@ QPoint positionOf(const QMouseEvent &event)
 }  // namespace
 
 ChartMouse::ChartMouse(Chart &chart)
-    : mChart(chart), mBand(new QRubberBand(QRubberBand::Rectangle, &chart))
+    : chart_(chart), band_(new QRubberBand(QRubberBand::Rectangle, &chart))
 {
 }
 
 void ChartMouse::press(const QMouseEvent &event)
 {
   const QPoint at = positionOf(event);
-  if (mDrag != Drag::None || !mChart.plotArea().contains(at))
+  if (drag_ != Drag::None || !chart_.plotArea().contains(at))
     return;
-  if (event.button() == Qt::LeftButton && mChart.isZoomEnabled()) {
-    mDrag = Drag::Zoom;
-    mStart = at;
-    mBand->setGeometry(QRect(at, QSize()));
-    mBand->show();
-  } else if (event.button() == Qt::RightButton && mChart.isScrollEnabled()) {
-    mDrag = Drag::Scroll;
-    mLast = at;
-    mChart.holdViewAnnouncements(true);
+  if (event.button() == Qt::LeftButton && chart_.isZoomEnabled()) {
+    drag_ = Drag::Zoom;
+    start_ = at;
+    band_->setGeometry(QRect(at, QSize()));
+    band_->show();
+  } else if (event.button() == Qt::RightButton && chart_.isScrollEnabled()) {
+    drag_ = Drag::Scroll;
+    last_ = at;
+    chart_.holdViewAnnouncements(true);
   }
 }
 
 void ChartMouse::move(const QMouseEvent &event)
 {
   const QPoint at = positionOf(event);
-  if (mDrag == Drag::Zoom) {
-    mBand->setGeometry(QRect(mStart, at).normalized());
-  } else if (mDrag == Drag::Scroll) {
-    mChart.scrollByPixels(at - mLast);
-    mLast = at;
+  if (drag_ == Drag::Zoom) {
+    band_->setGeometry(QRect(start_, at).normalized());
+  } else if (drag_ == Drag::Scroll) {
+    chart_.scrollByPixels(at - last_);
+    last_ = at;
   }
 }
 
 void ChartMouse::release(const QMouseEvent &event)
 {
   const QPoint at = positionOf(event);
-  if (mDrag == Drag::Zoom && event.button() == Qt::LeftButton) {
-    mDrag = Drag::None;
-    mBand->hide();
+  if (drag_ == Drag::Zoom && event.button() == Qt::LeftButton) {
+    drag_ = Drag::None;
+    band_->hide();
     finishZoom(at);
-  } else if (mDrag == Drag::Scroll && event.button() == Qt::RightButton) {
-    mDrag = Drag::None;
-    mChart.scrollByPixels(at - mLast);
-    mChart.holdViewAnnouncements(false);
+  } else if (drag_ == Drag::Scroll && event.button() == Qt::RightButton) {
+    drag_ = Drag::None;
+    chart_.scrollByPixels(at - last_);
+    chart_.holdViewAnnouncements(false);
   }
 }
 
 void ChartMouse::finishZoom(QPoint end)
 {
-  const QPoint drag = end - mStart;
-  if (std::abs(drag.x()) <= minimumDrag || std::abs(drag.y()) <= minimumDrag)
+  const QPoint drag = end - start_;
+  if (std::abs(drag.x()) <= kMinimumDrag || std::abs(drag.y()) <= kMinimumDrag)
     return;
   if (drag.x() > 0 && drag.y() > 0)
-    mChart.zoomToPixels(mStart.x(), mStart.y(), end.x(), end.y());
+    chart_.zoomToPixels(start_.x(), start_.y(), end.x(), end.y());
   else
-    mChart.undoZoom();
+    chart_.undoZoom();
 }

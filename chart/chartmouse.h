@@ -22,9 +22,9 @@ private:
 
   void finishZoom(QPoint end);
 
-  Chart &mChart;
-  QRubberBand *mBand;
-  Drag mDrag = Drag::None;
-  QPoint mStart;
-  QPoint mLast;
+  Chart &chart_;
+  QRubberBand *band_;
+  Drag drag_ = Drag::None;
+  QPoint start_;
+  QPoint last_;
 };

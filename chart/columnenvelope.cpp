@@ -6,78 +6,78 @@
 #include <utility>
 
 namespace {
-constexpr double unbounded = std::numeric_limits<double>::infinity();
+constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 }
 
-ColumnEnvelope::ColumnEnvelope(Sink sink) : mSink(std::move(sink)) {}
+ColumnEnvelope::ColumnEnvelope(Sink sink) : sink_(std::move(sink)) {}
 
 void ColumnEnvelope::moveTo(QPointF p)
 {
   finish();
-  mOpen = true;
+  open_ = true;
   startColumn(p);
 }
 
 void ColumnEnvelope::finish()
 {
-  if (!mOpen)
+  if (!open_)
     return;
   flushColumn();
-  if (mLine.size() > 1)
-    mSink(mLine);
-  mLine.clear();
-  mOpen = false;
+  if (line_.size() > 1)
+    sink_(line_);
+  line_.clear();
+  open_ = false;
 }
 
 void ColumnEnvelope::startColumn(QPointF p)
 {
-  mColumn = columnOf(p.x());
-  mFirst = mLow = mHigh = mLast = p;
-  mCount = 1;
-  mLowAt = mHighAt = 0;
-  mFollowing = true;
-  mTurns = 0;
-  mDirection = 0;
-  mShapeSize = 0;
-  mAnchor = p;
-  mSlopeLow = -unbounded;
-  mSlopeHigh = unbounded;
+  column_ = columnOf(p.x());
+  first_ = low_ = high_ = last_ = p;
+  count_ = 1;
+  lowAt_ = highAt_ = 0;
+  following_ = true;
+  turns_ = 0;
+  direction_ = 0;
+  shapeSize_ = 0;
+  anchor_ = p;
+  slopeLow_ = -kUnbounded;
+  slopeHigh_ = kUnbounded;
 }
 
-// Called with each next point p while mLast is still the point before it.
+// Called with each next point p while last_ is still the point before it.
 void ColumnEnvelope::follow(QPointF p)
 {
-  const double rise = p.y() - mLast.y();
+  const double rise = p.y() - last_.y();
   const int direction = (rise > 0) - (rise < 0);
-  if (direction != 0 && mDirection != 0 && direction != mDirection) {
-    if (++mTurns > maximumTurns) {
-      mFollowing = false;
+  if (direction != 0 && direction_ != 0 && direction != direction_) {
+    if (++turns_ > kMaximumTurns) {
+      following_ = false;
       return;
     }
-    keepShapeVertex(mLast);
-    restartSleeve(mLast, p);
+    keepShapeVertex(last_);
+    restartSleeve(last_, p);
   } else if (!narrowSleeve(p)) {
-    keepShapeVertex(mLast);
-    restartSleeve(mLast, p);
+    keepShapeVertex(last_);
+    restartSleeve(last_, p);
   }
   if (direction != 0)
-    mDirection = direction;
+    direction_ = direction;
 }
 
 void ColumnEnvelope::keepShapeVertex(QPointF p)
 {
-  if (mShapeSize == int(mShape.size())) {
-    mFollowing = false;
+  if (shapeSize_ == int(shape_.size())) {
+    following_ = false;
     return;
   }
-  mShape[mShapeSize++] = p;
+  shape_[shapeSize_++] = p;
 }
 
 void ColumnEnvelope::restartSleeve(QPointF anchor, QPointF p)
 {
-  mAnchor = anchor;
-  mSlopeLow = -unbounded;
-  mSlopeHigh = unbounded;
+  anchor_ = anchor;
+  slopeLow_ = -kUnbounded;
+  slopeHigh_ = kUnbounded;
   narrowSleeve(p);
 }
 
@@ -85,45 +85,45 @@ void ColumnEnvelope::restartSleeve(QPointF anchor, QPointF p)
 // if so, narrows the sleeve by p.
 bool ColumnEnvelope::narrowSleeve(QPointF p)
 {
-  const double dy = p.y() - mAnchor.y();
+  const double dy = p.y() - anchor_.y();
   if (dy == 0)
-    return mSlopeLow == -unbounded;
+    return slopeLow_ == -kUnbounded;
   const double inverse = 1 / dy;
-  const double slope = (p.x() - mAnchor.x()) * inverse;
-  if (slope < mSlopeLow || slope > mSlopeHigh)
+  const double slope = (p.x() - anchor_.x()) * inverse;
+  if (slope < slopeLow_ || slope > slopeHigh_)
     return false;
-  double low = (p.x() - mAnchor.x() - tolerance) * inverse;
-  double high = (p.x() - mAnchor.x() + tolerance) * inverse;
+  double low = (p.x() - anchor_.x() - kTolerance) * inverse;
+  double high = (p.x() - anchor_.x() + kTolerance) * inverse;
   if (inverse < 0)
     std::swap(low, high);
-  low = std::max(low, mSlopeLow);
-  high = std::min(high, mSlopeHigh);
+  low = std::max(low, slopeLow_);
+  high = std::min(high, slopeHigh_);
   if (low > high)
     return false;
-  mSlopeLow = low;
-  mSlopeHigh = high;
+  slopeLow_ = low;
+  slopeHigh_ = high;
   return true;
 }
 
 void ColumnEnvelope::flushColumn()
 {
-  mLine << mFirst;
-  if (mCount == 1)
+  line_ << first_;
+  if (count_ == 1)
     return;
-  if (mFollowing) {
-    for (int i = 0; i < mShapeSize; ++i)
-      mLine << mShape[i];
-    mLine << mLast;
+  if (following_) {
+    for (int i = 0; i < shapeSize_; ++i)
+      line_ << shape_[i];
+    line_ << last_;
     return;
   }
   // Extremes in the order the curve reached them; the first and last point are added anyway.
-  auto [early, earlyAt, late, lateAt] = mLowAt < mHighAt
-      ? std::tuple(mLow, mLowAt, mHigh, mHighAt)
-      : std::tuple(mHigh, mHighAt, mLow, mLowAt);
-  const int lastAt = mCount - 1;
+  auto [early, earlyAt, late, lateAt] = lowAt_ < highAt_
+      ? std::tuple(low_, lowAt_, high_, highAt_)
+      : std::tuple(high_, highAt_, low_, lowAt_);
+  const int lastAt = count_ - 1;
   if (earlyAt > 0 && earlyAt < lastAt)
-    mLine << early;
+    line_ << early;
   if (lateAt > 0 && lateAt < lastAt && lateAt != earlyAt)
-    mLine << late;
-  mLine << mLast;
+    line_ << late;
+  line_ << last_;
 }

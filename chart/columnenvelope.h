@@ -20,7 +20,7 @@ public:
 
   explicit ColumnEnvelope(Sink sink);
 
-  bool isOpen() const { return mOpen; }
+  bool isOpen() const { return open_; }
   // floor(), without the library call.
   static long long columnOf(double x)
   {
@@ -31,30 +31,30 @@ public:
   void moveTo(QPointF p);
   void lineTo(QPointF p)
   {
-    if (columnOf(p.x()) != mColumn) {
+    if (columnOf(p.x()) != column_) {
       flushColumn();
       startColumn(p);
       return;
     }
-    if (mFollowing)
+    if (following_)
       follow(p);
-    if (p.y() < mLow.y()) {
-      mLow = p;
-      mLowAt = mCount;
+    if (p.y() < low_.y()) {
+      low_ = p;
+      lowAt_ = count_;
     }
-    if (p.y() > mHigh.y()) {
-      mHigh = p;
-      mHighAt = mCount;
+    if (p.y() > high_.y()) {
+      high_ = p;
+      highAt_ = count_;
     }
-    mLast = p;
-    ++mCount;
+    last_ = p;
+    ++count_;
   }
   // Hands the open polyline, reduced, to the sink.
   void finish();
 
 private:
-  static constexpr double tolerance = 0.125;
-  static constexpr int maximumTurns = 3;
+  static constexpr double kTolerance = 0.125;
+  static constexpr int kMaximumTurns = 3;
 
   void startColumn(QPointF p);
   void follow(QPointF p);
@@ -63,23 +63,23 @@ private:
   bool narrowSleeve(QPointF p);
   void flushColumn();
 
-  Sink mSink;
-  QPolygonF mLine;
-  bool mOpen = false;
-  long long mColumn = 0;
-  QPointF mFirst, mLow, mHigh, mLast;
-  int mCount = 0;
-  int mLowAt = 0;
-  int mHighAt = 0;
+  Sink sink_;
+  QPolygonF line_;
+  bool open_ = false;
+  long long column_ = 0;
+  QPointF first_, low_, high_, last_;
+  int count_ = 0;
+  int lowAt_ = 0;
+  int highAt_ = 0;
   // The column's shape while it turns at most maximumTurns times: the vertices kept between its
   // first and last point, and the sleeve of slopes dx/dy from the last kept vertex (the anchor)
   // that pass within tolerance of every point since.
-  bool mFollowing = true;
-  int mTurns = 0;
-  int mDirection = 0;
-  std::array<QPointF, 16> mShape;
-  int mShapeSize = 0;
-  QPointF mAnchor;
-  double mSlopeLow = 0;
-  double mSlopeHigh = 0;
+  bool following_ = true;
+  int turns_ = 0;
+  int direction_ = 0;
+  std::array<QPointF, 16> shape_;
+  int shapeSize_ = 0;
+  QPointF anchor_;
+  double slopeLow_ = 0;
+  double slopeHigh_ = 0;
 };

@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr double labelRoom = 1.25;  // a label plus 25 % of its size kept free
-constexpr double largestFixed = 1e18;  // beyond this a double's digits run out
-constexpr double widestFixedShare = 0.25;  // of the chart's width
-constexpr int minorTicksBetweenLabels = 3;
-constexpr int labelDecimals = 3;
+constexpr double kLabelRoom = 1.25;  // a label plus 25 % of its size kept free
+constexpr double kLargestFixed = 1e18;  // beyond this a double's digits run out
+constexpr double kWidestFixedShare = 0.25;  // of the chart's width
+constexpr int kMinorTicksBetweenLabels = 3;
+constexpr int kLabelDecimals = 3;
 
 // The smallest step of the form 1, 2 or 5 times a power of ten that is not below step.
 double roundStepUp(double step)
@@ -32,15 +32,15 @@ double nextStep(double step)
 
 }  // namespace
 
-LabelTicker::LabelTicker(const QCPAxis &axis) : mAxis(axis) {}
+LabelTicker::LabelTicker(const QCPAxis &axis) : axis_(axis) {}
 
 QString LabelTicker::format(double value)
 {
   // Values that round to zero are written without a sign.
-  if (std::abs(value) < 0.5 * std::pow(10.0, -labelDecimals))
+  if (std::abs(value) < 0.5 * std::pow(10.0, -kLabelDecimals))
     value = 0;
   const QLocale locale;
-  QString text = locale.toString(value, 'f', labelDecimals);
+  QString text = locale.toString(value, 'f', kLabelDecimals);
   const QString point = locale.decimalPoint();
   const qsizetype at = text.lastIndexOf(point);
   if (at < 0)
@@ -57,7 +57,7 @@ QString LabelTicker::scientificFormat(double value)
 {
   char digits[32];
   const char *end =
-      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, labelDecimals).ptr;
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::scientific, kLabelDecimals).ptr;
   const std::string text(static_cast<const char *>(digits), end);
   const std::size_t e = text.find('e');
   std::string mantissa = text.substr(0, e);
@@ -73,27 +73,27 @@ QString LabelTicker::scientificFormat(double value)
 
 QString LabelTicker::label(double value) const
 {
-  return mScientific ? scientificFormat(value) : format(value);
+  return scientific_ ? scientificFormat(value) : format(value);
 }
 
 QString LabelTicker::labelInCurrentForm(double value) const
 {
-  return fixedFits(mAxis.range()) ? format(value) : scientificFormat(value);
+  return fixedFits(axis_.range()) ? format(value) : scientificFormat(value);
 }
 
 bool LabelTicker::fixedFits(const QCPRange &range) const
 {
-  if (std::max(std::abs(range.lower), std::abs(range.upper)) >= largestFixed)
+  if (std::max(std::abs(range.lower), std::abs(range.upper)) >= kLargestFixed)
     return false;
-  const QFontMetricsF metrics(mAxis.tickLabelFont());
+  const QFontMetricsF metrics(axis_.tickLabelFont());
   const double widest =
       std::max(metrics.horizontalAdvance(format(range.lower)), metrics.horizontalAdvance(format(range.upper)));
-  return widest <= mAxis.parentPlot()->width() * widestFixedShare;
+  return widest <= axis_.parentPlot()->width() * kWidestFixedShare;
 }
 
 double LabelTicker::getTickStep(const QCPRange &range)
 {
-  mScientific = !fixedFits(range);
+  scientific_ = !fixedFits(range);
   const double length = axisLength();
   if (length <= 0 || range.size() <= 0)
     return QCPAxisTicker::getTickStep(range);
@@ -107,7 +107,7 @@ double LabelTicker::getTickStep(const QCPRange &range)
 
 int LabelTicker::getSubTickCount(double)
 {
-  return minorTicksBetweenLabels;
+  return kMinorTicksBetweenLabels;
 }
 
 QString LabelTicker::getTickLabel(double tick, const QLocale &, QChar, int)
@@ -117,17 +117,17 @@ QString LabelTicker::getTickLabel(double tick, const QLocale &, QChar, int)
 
 double LabelTicker::axisLength() const
 {
-  const QCPAxisRect *rect = mAxis.axisRect();
-  return mAxis.orientation() == Qt::Horizontal ? rect->width() : rect->height();
+  const QCPAxisRect *rect = axis_.axisRect();
+  return axis_.orientation() == Qt::Horizontal ? rect->width() : rect->height();
 }
 
 double LabelTicker::labelSpace(double value) const
 {
-  const QFontMetricsF metrics(mAxis.tickLabelFont());
-  const double size = mAxis.orientation() == Qt::Horizontal
+  const QFontMetricsF metrics(axis_.tickLabelFont());
+  const double size = axis_.orientation() == Qt::Horizontal
       ? metrics.horizontalAdvance(label(value))
       : metrics.height();
-  return size * labelRoom;
+  return size * kLabelRoom;
 }
 
 bool LabelTicker::labelsFit(double step, const QCPRange &range, double pixelsPerUnit) const

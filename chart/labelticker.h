@@ -30,6 +30,6 @@ private:
   double labelSpace(double value) const;
   bool labelsFit(double step, const QCPRange &range, double pixelsPerUnit) const;
 
-  const QCPAxis &mAxis;
-  bool mScientific = false;
+  const QCPAxis &axis_;
+  bool scientific_ = false;
 };

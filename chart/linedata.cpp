@@ -3,57 +3,57 @@
 #include <algorithm>
 
 void LineData::assign(std::vector<ChartPoint> points) {
-  mPoints = std::move(points);
-  mSortedByX = std::is_sorted(mPoints.begin(), mPoints.end(),
+  points_ = std::move(points);
+  sortedByX_ = std::is_sorted(points_.begin(), points_.end(),
                               [](const ChartPoint &a, const ChartPoint &b) { return a.x < b.x; });
   changed();
 }
 
 void LineData::changed() {
-  ++mVersion;
-  mExtentDirty = true;
-  mBlocksDirty = true;
+  ++version_;
+  extentDirty_ = true;
+  blocksDirty_ = true;
 }
 
 std::optional<LineData::Extent> LineData::extent() const {
-  if (!mExtentDirty) return mExtent;
-  mExtent.reset();
-  for (const ChartPoint &p : mPoints) {
+  if (!extentDirty_) return extent_;
+  extent_.reset();
+  for (const ChartPoint &p : points_) {
     if (p.isNull()) continue;
-    if (!mExtent) {
-      mExtent = Extent{p.x, p.x, p.y, p.y};
+    if (!extent_) {
+      extent_ = Extent{p.x, p.x, p.y, p.y};
       continue;
     }
-    mExtent->minX = std::min(mExtent->minX, p.x);
-    mExtent->maxX = std::max(mExtent->maxX, p.x);
-    mExtent->minY = std::min(mExtent->minY, p.y);
-    mExtent->maxY = std::max(mExtent->maxY, p.y);
+    extent_->minX = std::min(extent_->minX, p.x);
+    extent_->maxX = std::max(extent_->maxX, p.x);
+    extent_->minY = std::min(extent_->minY, p.y);
+    extent_->maxY = std::max(extent_->maxY, p.y);
   }
-  mExtentDirty = false;
-  return mExtent;
+  extentDirty_ = false;
+  return extent_;
 }
 
 const std::vector<LineData::Block> &LineData::blocks() const {
-  if (!mBlocksDirty) return mBlocks;
-  mBlocks.clear();
-  for (size_t start = 0; start + blockSize <= mPoints.size(); start += blockSize) {
+  if (!blocksDirty_) return blocks_;
+  blocks_.clear();
+  for (size_t start = 0; start + kBlockSize <= points_.size(); start += kBlockSize) {
     size_t lowest = start;
     size_t highest = start;
-    Block block{mPoints[start].x, mPoints[start].x, {}, {}, mPoints[start + blockSize - 1], false, false};
+    Block block{points_[start].x, points_[start].x, {}, {}, points_[start + kBlockSize - 1], false, false};
     // A null point has no ordinate to be an extreme: the block is then read point by point.
-    for (size_t i = start; i < start + blockSize; ++i) {
-      const ChartPoint &p = mPoints[i];
+    for (size_t i = start; i < start + kBlockSize; ++i) {
+      const ChartPoint &p = points_[i];
       block.hasNull = block.hasNull || p.isNull();
       block.minX = std::min(block.minX, p.x);
       block.maxX = std::max(block.maxX, p.x);
-      if (p.y < mPoints[lowest].y) lowest = i;
-      if (p.y > mPoints[highest].y) highest = i;
+      if (p.y < points_[lowest].y) lowest = i;
+      if (p.y > points_[highest].y) highest = i;
     }
-    block.lowest = mPoints[lowest];
-    block.highest = mPoints[highest];
+    block.lowest = points_[lowest];
+    block.highest = points_[highest];
     block.lowestFirst = lowest < highest;
-    mBlocks.push_back(block);
+    blocks_.push_back(block);
   }
-  mBlocksDirty = false;
-  return mBlocks;
+  blocksDirty_ = false;
+  return blocks_;
 }

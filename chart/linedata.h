@@ -16,7 +16,7 @@ class LineData {
   };
   // Summary of points [index * blockSize, index * blockSize + blockSize): the drawer takes a
   // block that falls within one pixel column at once instead of point by point.
-  static constexpr size_t blockSize = 16;
+  static constexpr size_t kBlockSize = 16;
   // It holds copies of the points the drawer needs, which then never reads the block's points.
   struct Block {
     double minX, maxX;
@@ -28,25 +28,25 @@ class LineData {
 
   void assign(std::vector<ChartPoint> points);
 
-  const std::vector<ChartPoint> &points() const { return mPoints; }
+  const std::vector<ChartPoint> &points() const { return points_; }
   // True when x never decreases from one point to the next, so the visible part can be found by
   // binary search.
-  bool isSortedByX() const { return mSortedByX; }
+  bool isSortedByX() const { return sortedByX_; }
   // Extent of the ordinary points; empty when there are none.
   std::optional<Extent> extent() const;
   // One block per whole blockSize points.
   const std::vector<Block> &blocks() const;
   // Changes whenever the points do.
-  uint64_t version() const { return mVersion; }
+  uint64_t version() const { return version_; }
 
  private:
   void changed();
 
-  std::vector<ChartPoint> mPoints;
-  uint64_t mVersion = 0;
-  bool mSortedByX = true;
-  mutable std::optional<Extent> mExtent;
-  mutable bool mExtentDirty = true;
-  mutable std::vector<Block> mBlocks;
-  mutable bool mBlocksDirty = true;
+  std::vector<ChartPoint> points_;
+  uint64_t version_ = 0;
+  bool sortedByX_ = true;
+  mutable std::optional<Extent> extent_;
+  mutable bool extentDirty_ = true;
+  mutable std::vector<Block> blocks_;
+  mutable bool blocksDirty_ = true;
 };

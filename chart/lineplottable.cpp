@@ -36,8 +36,8 @@ QCPRange scanRange(const std::vector<ChartPoint> &points, bool &foundRange, Pick
 
 void prefetch(const ChartPoint *points, size_t count) {
   const auto *bytes = reinterpret_cast<const char *>(points);
-  constexpr size_t cacheLine = 64;
-  for (size_t offset = 0; offset < count * sizeof(ChartPoint); offset += cacheLine) __builtin_prefetch(bytes + offset);
+  constexpr size_t kCacheLine = 64;
+  for (size_t offset = 0; offset < count * sizeof(ChartPoint); offset += kCacheLine) __builtin_prefetch(bytes + offset);
 }
 
 // Adds one segment, cut to the view, to the envelope; a cut end breaks the polyline there.
@@ -61,7 +61,7 @@ LinePlottable::AxisMap::AxisMap(const QCPAxis &axis, double scale, double offset
              axis.range().size()) {}
 
 LinePlottable::LinePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, std::shared_ptr<const LineData> data)
-    : QCPAbstractPlottable(keyAxis, valueAxis), mData(std::move(data)) {}
+    : QCPAbstractPlottable(keyAxis, valueAxis), data_(std::move(data)) {}
 
 bool LinePlottable::isRasterTarget(const QPainter &painter) {
   const QTransform t = painter.deviceTransform();
@@ -75,27 +75,27 @@ double LinePlottable::selectTest(const QPointF &, bool, QVariant *) const {
 
 QCPRange LinePlottable::getKeyRange(bool &foundRange, QCP::SignDomain domain) const {
   if (domain == QCP::sdBoth)
-    return extentRange(*mData, foundRange, [](const LineData::Extent &e) { return QCPRange(e.minX, e.maxX); });
-  return scanRange(mData->points(), foundRange,
+    return extentRange(*data_, foundRange, [](const LineData::Extent &e) { return QCPRange(e.minX, e.maxX); });
+  return scanRange(data_->points(), foundRange,
                    [domain](const ChartPoint &p) { return std::pair(p.x, inSignDomain(p.x, domain)); });
 }
 
 QCPRange LinePlottable::getValueRange(bool &foundRange, QCP::SignDomain domain, const QCPRange &inKeyRange) const {
   const bool wholeKeyRange = inKeyRange == QCPRange();
   if (domain == QCP::sdBoth && wholeKeyRange)
-    return extentRange(*mData, foundRange, [](const LineData::Extent &e) { return QCPRange(e.minY, e.maxY); });
-  return scanRange(mData->points(), foundRange, [&](const ChartPoint &p) {
+    return extentRange(*data_, foundRange, [](const LineData::Extent &e) { return QCPRange(e.minY, e.maxY); });
+  return scanRange(data_->points(), foundRange, [&](const ChartPoint &p) {
     return std::pair(p.y, inSignDomain(p.y, domain) && (wholeKeyRange || inKeyRange.contains(p.x)));
   });
 }
 
 bool LinePlottable::isDrawable() const {
-  return mData->points().size() >= 2 && mKeyAxis && mValueAxis && mKeyAxis->range().size() > 0 &&
+  return data_->points().size() >= 2 && mKeyAxis && mValueAxis && mKeyAxis->range().size() > 0 &&
          mValueAxis->range().size() > 0;
 }
 
 LinePlottable::RasterInput LinePlottable::rasterInput(const QTransform &toDevice, const QRect &area) const {
-  mData->blocks();
+  data_->blocks();
   return {AxisMap(*mKeyAxis, toDevice.m11(), toDevice.dx()),
           AxisMap(*mValueAxis, toDevice.m22(), toDevice.dy()),
           area,
@@ -126,17 +126,17 @@ void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
   // Cut a little outside the view so that the pen's own width never shows a cut end.
   const double margin = penWidth + 2;
   const SegmentClipper clipper(clip.adjusted(-margin, -margin, margin, margin));
-  const std::vector<ChartPoint> &points = mData->points();
-  const std::vector<LineData::Block> &blocks = mData->blocks();
+  const std::vector<ChartPoint> &points = data_->points();
+  const std::vector<LineData::Block> &blocks = data_->blocks();
   const auto [first, last] = visibleSpan(keyRange);
   bool hasPrevious = false;
   QPointF previous;
   for (size_t i = first; i < last;) {
     // A block wholly inside the view and within the column the curve is in adds only its
     // extremes and its last point to the envelope; the points between change nothing.
-    if (hasPrevious && i % LineData::blockSize == 0 && i + LineData::blockSize <= last && envelope.isOpen() &&
+    if (hasPrevious && i % LineData::kBlockSize == 0 && i + LineData::kBlockSize <= last && envelope.isOpen() &&
         clipper.contains(previous)) {
-      const LineData::Block &block = blocks[i / LineData::blockSize];
+      const LineData::Block &block = blocks[i / LineData::kBlockSize];
       const long long column = ColumnEnvelope::columnOf(previous.x());
       const QPointF low = pixelOf(block.lowest);
       const QPointF high = pixelOf(block.highest);
@@ -144,13 +144,13 @@ void LinePlottable::traceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
           ColumnEnvelope::columnOf(toX(block.maxX)) == column && clipper.contains(low) && clipper.contains(high)) {
         envelope.lineTo(block.lowestFirst ? low : high);
         envelope.lineTo(block.lowestFirst ? high : low);
-        i += LineData::blockSize;
+        i += LineData::kBlockSize;
         previous = pixelOf(block.last);
         envelope.lineTo(previous);
         // The next block leaving the column is read point by point: fetch its points meanwhile.
-        if (i + LineData::blockSize <= points.size() &&
-            ColumnEnvelope::columnOf(toX(blocks[i / LineData::blockSize].maxX)) != column)
-          prefetch(&points[i], LineData::blockSize);
+        if (i + LineData::kBlockSize <= points.size() &&
+            ColumnEnvelope::columnOf(toX(blocks[i / LineData::kBlockSize].maxX)) != column)
+          prefetch(&points[i], LineData::kBlockSize);
         continue;
       }
     }
@@ -175,8 +175,8 @@ void LinePlottable::drawLegendIcon(QCPPainter *painter, const QRectF &rect) cons
 }
 
 std::pair<size_t, size_t> LinePlottable::visibleSpan(const QCPRange &view) const {
-  const std::vector<ChartPoint> &points = mData->points();
-  if (!mData->isSortedByX()) return {0, points.size()};
+  const std::vector<ChartPoint> &points = data_->points();
+  if (!data_->isSortedByX()) return {0, points.size()};
   const auto byX = [](const ChartPoint &p, double x) { return p.x < x; };
   const auto firstIn = std::lower_bound(points.begin(), points.end(), view.lower, byX);
   const auto firstAfter =

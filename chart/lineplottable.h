@@ -62,5 +62,5 @@ class LinePlottable : public QCPAbstractPlottable {
   // Index range [first, last) of the points that can reach the view.
   std::pair<size_t, size_t> visibleSpan(const QCPRange &view) const;
 
-  std::shared_ptr<const LineData> mData;
+  std::shared_ptr<const LineData> data_;
 };

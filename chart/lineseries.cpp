@@ -3,27 +3,27 @@
 #include "linedata.h"
 
 namespace {
-constexpr int maximumLineWidth = 4;
+constexpr int kMaximumLineWidth = 4;
 }
 
-LineSeries::LineSeries() : Series(maximumLineWidth), mData(std::make_shared<LineData>()) {}
+LineSeries::LineSeries() : Series(kMaximumLineWidth), data_(std::make_shared<LineData>()) {}
 
 LineSeries::~LineSeries() = default;
 
 std::unique_ptr<LineSeries> LineSeries::sharingPointsOf(const LineSeries &other) {
   auto series = std::make_unique<LineSeries>();
-  series->mData = other.mData;
+  series->data_ = other.data_;
   return series;
 }
 
 void LineSeries::setPoints(std::vector<ChartPoint> points) {
-  mData->assign(std::move(points));
+  data_->assign(std::move(points));
   notify(Change::Data);
 }
 
-const std::vector<ChartPoint> &LineSeries::points() const { return mData->points(); }
+const std::vector<ChartPoint> &LineSeries::points() const { return data_->points(); }
 
-int LineSeries::pointCount() const { return static_cast<int>(mData->points().size()); }
+int LineSeries::pointCount() const { return static_cast<int>(data_->points().size()); }
 
 QPen LineSeries::pen() const {
   // Round ends make a polyline look the same as its segments drawn one by one.

@@ -29,8 +29,8 @@ class LineSeries : public Series {
   bool isListedInLegend() const override { return true; }
 
   // The point store, shared with whatever draws the series.
-  std::shared_ptr<const LineData> data() const { return mData; }
+  std::shared_ptr<const LineData> data() const { return data_; }
 
  private:
-  std::shared_ptr<LineData> mData;
+  std::shared_ptr<LineData> data_;
 };

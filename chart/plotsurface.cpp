@@ -9,11 +9,11 @@
 namespace {
 
 const QColor tickGrey(0x80, 0x80, 0x80);
-constexpr int tickLength = 4;
-constexpr int minorTickLength = 2;
-constexpr int axisLineWidth = 2;
-constexpr int labelPixelSize = 11;
-constexpr int legendPixelSize = 13;
+constexpr int kTickLength = 4;
+constexpr int kMinorTickLength = 2;
+constexpr int kAxisLineWidth = 2;
+constexpr int kLabelPixelSize = 11;
+constexpr int kLegendPixelSize = 13;
 const char *const underlayLayer = "underlay";
 const char *const plottablesLayer = "plottables";
 
@@ -37,7 +37,7 @@ PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent) {
   setUpAxis(*yAxis);
   setUpLegend();
   plotLayout()->setAutoMargins(QCP::msNone);
-  setBackgroundColors(mBottomColor, mTopColor);
+  setBackgroundColors(bottomColor_, topColor_);
 }
 
 QCPAxis &PlotSurface::axis(ChartAxis axis) const { return axis == ChartAxis::Bottom ? *xAxis : *yAxis; }
@@ -51,8 +51,8 @@ void PlotSurface::setUpLayers() {
   moveLayer(layer(QStringLiteral("legend")), layer(QStringLiteral("background")), limAbove);
   moveLayer(layer(QStringLiteral("main")), layer(QStringLiteral("axes")), limAbove);
   addLayer(underlayLayer, layer(QStringLiteral("axes")), limAbove);
-  mUnderlay = new UnderlayLayerable(this, underlayLayer);
-  mSeriesGroup = new SeriesGroup(this, QStringLiteral("main"));
+  underlay_ = new UnderlayLayerable(this, underlayLayer);
+  seriesGroup_ = new SeriesGroup(this, QStringLiteral("main"));
   addLayer(plottablesLayer, layer(QStringLiteral("main")), limAbove);
   plottableLayer()->setVisible(false);
   setCurrentLayer(plottablesLayer);
@@ -60,12 +60,12 @@ void PlotSurface::setUpLayers() {
 
 void PlotSurface::setUpAxis(QCPAxis &axis) {
   axis.setTicker(QSharedPointer<QCPAxisTicker>(new LabelTicker(axis)));
-  axis.setBasePen(QPen(Qt::black, axisLineWidth));
+  axis.setBasePen(QPen(Qt::black, kAxisLineWidth));
   axis.setTickPen(QPen(tickGrey, 1));
   axis.setSubTickPen(QPen(tickGrey, 1));
-  axis.setTickLength(0, tickLength);
-  axis.setSubTickLength(0, minorTickLength);
-  axis.setTickLabelFont(pixelFont(QStringLiteral("Liberation Sans"), labelPixelSize));
+  axis.setTickLength(0, kTickLength);
+  axis.setSubTickLength(0, kMinorTickLength);
+  axis.setTickLabelFont(pixelFont(QStringLiteral("Liberation Sans"), kLabelPixelSize));
   axis.setTickLabelColor(Qt::black);
   axis.grid()->setPen(QPen(tickGrey, 1, Qt::DotLine));
   axis.grid()->setZeroLinePen(Qt::NoPen);
@@ -75,15 +75,15 @@ void PlotSurface::setUpAxis(QCPAxis &axis) {
 void PlotSurface::setUpLegend() {
   legend->setBrush(Qt::white);
   legend->setBorderPen(Qt::NoPen);
-  legend->setFont(pixelFont(QStringLiteral("Liberation Mono"), legendPixelSize));
+  legend->setFont(pixelFont(QStringLiteral("Liberation Mono"), kLegendPixelSize));
   legend->setTextColor(Qt::black);
   // Beside the plot area, at its top, rather than inside it.
   axisRect()->insetLayout()->take(legend);
-  mLegendColumn = new QCPLayoutGrid;
-  mLegendColumn->addElement(0, 0, legend);
-  mLegendColumn->addElement(1, 0, new QCPLayoutElement(this));
-  mLegendColumn->setRowStretchFactor(0, 0.001);
-  mLegendColumn->setRowSpacing(0);
+  legendColumn_ = new QCPLayoutGrid;
+  legendColumn_->addElement(0, 0, legend);
+  legendColumn_->addElement(1, 0, new QCPLayoutElement(this));
+  legendColumn_->setRowStretchFactor(0, 0.001);
+  legendColumn_->setRowSpacing(0);
   setLegendShown(true);
 }
 
@@ -91,10 +91,10 @@ void PlotSurface::setUpLegend() {
 void PlotSurface::setLegendShown(bool shown) {
   const bool inLayout = plotLayout()->hasElement(0, 1);
   if (shown && !inLayout) {
-    plotLayout()->addElement(0, 1, mLegendColumn);
+    plotLayout()->addElement(0, 1, legendColumn_);
     plotLayout()->setColumnStretchFactor(1, 0.001);
   } else if (!shown && inLayout) {
-    plotLayout()->take(mLegendColumn);
+    plotLayout()->take(legendColumn_);
     plotLayout()->simplify();
   }
   legend->setVisible(shown);
@@ -102,13 +102,13 @@ void PlotSurface::setLegendShown(bool shown) {
 }
 
 void PlotSurface::setMarginsPercent(const QMarginsF &margins) {
-  mMarginsPercent = margins;
+  marginsPercent_ = margins;
   invalidateLayout();
 }
 
 void PlotSurface::setBackgroundColors(const QColor &bottom, const QColor &top) {
-  mBottomColor = bottom;
-  mTopColor = top;
+  bottomColor_ = bottom;
+  topColor_ = top;
   // In object coordinates the gradient stretches over whatever rectangle it fills.
   QLinearGradient gradient(0, 1, 0, 0);
   gradient.setCoordinateMode(QGradient::ObjectMode);
@@ -126,30 +126,30 @@ void PlotSurface::resizeEvent(QResizeEvent *event) {
 void PlotSurface::ensureLayout() {
   if (viewport().size() != size() && !size().isEmpty()) {
     setViewport(rect());
-    mLayoutValid = false;
+    layoutValid_ = false;
   }
-  if (!mLayoutValid) updateLayout();
+  if (!layoutValid_) updateLayout();
 }
 
 void PlotSurface::updateLayout() {
-  if (!mLegendValid && mFillLegend) {
-    mLegendValid = true;
-    mFillLegend();
+  if (!legendValid_ && fillLegend_) {
+    legendValid_ = true;
+    fillLegend_();
   }
   applyMargins();
   applyRoomForEndLabels();
   // The label step depends on the plot area's size, which the first pass settles.
   QCustomPlot::updateLayout();
   QCustomPlot::updateLayout();
-  mLayoutValid = true;
+  layoutValid_ = true;
 }
 
 void PlotSurface::applyMargins() {
   const QRect area = viewport();
   const auto share = [](double percent, int size) { return static_cast<int>(std::lround(percent * size / 100)); };
   plotLayout()->setMargins(
-      QMargins(share(mMarginsPercent.left(), area.width()), share(mMarginsPercent.top(), area.height()),
-               share(mMarginsPercent.right(), area.width()), share(mMarginsPercent.bottom(), area.height())));
+      QMargins(share(marginsPercent_.left(), area.width()), share(marginsPercent_.top(), area.height()),
+               share(marginsPercent_.right(), area.width()), share(marginsPercent_.bottom(), area.height())));
 }
 
 namespace {

@@ -24,24 +24,24 @@ class PlotSurface : public QCustomPlot {
   // Where the series' plottables are kept: a layer that is never drawn, for the series group
   // draws them in the chart's order.
   QCPLayer *plottableLayer() const;
-  SeriesGroup &seriesGroup() const { return *mSeriesGroup; }
-  UnderlayLayerable &underlay() const { return *mUnderlay; }
+  SeriesGroup &seriesGroup() const { return *seriesGroup_; }
+  UnderlayLayerable &underlay() const { return *underlay_; }
 
   void setMarginsPercent(const QMarginsF &margins);
   void setBackgroundColors(const QColor &bottom, const QColor &top);
-  QColor bottomColor() const { return mBottomColor; }
-  QColor topColor() const { return mTopColor; }
+  QColor bottomColor() const { return bottomColor_; }
+  QColor topColor() const { return topColor_; }
   void setLegendShown(bool shown);
 
   // What fills the legend; it runs before a layout once the legend has been marked.
-  void setLegendFiller(std::function<void()> filler) { mFillLegend = std::move(filler); }
+  void setLegendFiller(std::function<void()> filler) { fillLegend_ = std::move(filler); }
   // Marks the legend to be filled anew before the next layout or drawing.
   void invalidateLegend() {
-    mLegendValid = false;
-    mLayoutValid = false;
+    legendValid_ = false;
+    layoutValid_ = false;
   }
   // Geometry queries between redraws need a current layout.
-  void invalidateLayout() { mLayoutValid = false; }
+  void invalidateLayout() { layoutValid_ = false; }
   void ensureLayout();
 
  protected:
@@ -55,13 +55,13 @@ class PlotSurface : public QCustomPlot {
   void applyMargins();
   void applyRoomForEndLabels();
 
-  UnderlayLayerable *mUnderlay = nullptr;
-  SeriesGroup *mSeriesGroup = nullptr;
-  QCPLayoutGrid *mLegendColumn = nullptr;
-  QMarginsF mMarginsPercent;
-  QColor mBottomColor = Qt::white;
-  QColor mTopColor = Qt::white;
-  bool mLayoutValid = false;
-  bool mLegendValid = false;
-  std::function<void()> mFillLegend;
+  UnderlayLayerable *underlay_ = nullptr;
+  SeriesGroup *seriesGroup_ = nullptr;
+  QCPLayoutGrid *legendColumn_ = nullptr;
+  QMarginsF marginsPercent_;
+  QColor bottomColor_ = Qt::white;
+  QColor topColor_ = Qt::white;
+  bool layoutValid_ = false;
+  bool legendValid_ = false;
+  std::function<void()> fillLegend_;
 };

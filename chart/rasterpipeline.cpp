@@ -22,51 +22,51 @@ std::size_t cores() {
 class Progress {
  public:
   Progress(std::vector<StrokeRaster> &workspaces, const std::vector<RasterPipeline::Job> &jobs)
-      : mWorkspaces(workspaces),
-        mJobs(jobs),
-        mDone(std::make_unique<std::atomic<bool>[]>(jobs.size())),
-        mErrors(jobs.size()) {}
+      : workspaces_(workspaces),
+        jobs_(jobs),
+        done_(std::make_unique<std::atomic<bool>[]>(jobs.size())),
+        errors_(jobs.size()) {}
 
-  std::size_t window() const { return mWorkspaces.size(); }
+  std::size_t window() const { return workspaces_.size(); }
 
   // Job j may run once the picture last made on its workspace has been painted.
   void waitForWorkspace(std::size_t j) {
-    for (std::size_t painted = mPainted.load(); j >= painted + window(); painted = mPainted.load())
-      mPainted.wait(painted);
+    for (std::size_t painted = painted_.load(); j >= painted + window(); painted = painted_.load())
+      painted_.wait(painted);
   }
 
-  bool mayRunNow(std::size_t j) const { return j < mPainted.load() + window(); }
+  bool mayRunNow(std::size_t j) const { return j < painted_.load() + window(); }
 
   void runJob(std::size_t j) {
     try {
-      mJobs[j](mWorkspaces[j % window()]);
+      jobs_[j](workspaces_[j % window()]);
     } catch (...) {
-      mErrors[j] = std::current_exception();
+      errors_[j] = std::current_exception();
     }
-    mDone[j].store(true);
-    mDone[j].notify_all();
+    done_[j].store(true);
+    done_[j].notify_all();
   }
 
-  bool isDone(std::size_t j) const { return mDone[j].load(); }
-  void waitDone(std::size_t j) const { mDone[j].wait(false); }
+  bool isDone(std::size_t j) const { return done_[j].load(); }
+  void waitDone(std::size_t j) const { done_[j].wait(false); }
 
   void paint(std::size_t i, const RasterPipeline::Paint &paint) {
-    if (!mErrors[i]) paint(mWorkspaces[i % window()]);
-    mPainted.store(i + 1);
-    mPainted.notify_all();
+    if (!errors_[i]) paint(workspaces_[i % window()]);
+    painted_.store(i + 1);
+    painted_.notify_all();
   }
 
   void rethrowFirstError() const {
-    for (const std::exception_ptr &error : mErrors)
+    for (const std::exception_ptr &error : errors_)
       if (error) std::rethrow_exception(error);
   }
 
  private:
-  std::vector<StrokeRaster> &mWorkspaces;
-  const std::vector<RasterPipeline::Job> &mJobs;
-  std::unique_ptr<std::atomic<bool>[]> mDone;
-  std::vector<std::exception_ptr> mErrors;
-  std::atomic<std::size_t> mPainted{0};
+  std::vector<StrokeRaster> &workspaces_;
+  const std::vector<RasterPipeline::Job> &jobs_;
+  std::unique_ptr<std::atomic<bool>[]> done_;
+  std::vector<std::exception_ptr> errors_;
+  std::atomic<std::size_t> painted_{0};
 };
 
 }  // namespace

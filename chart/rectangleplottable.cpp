@@ -14,26 +14,26 @@ QCPRange spanOf(double a, double b, bool &foundRange) {
 }  // namespace
 
 RectanglePlottable::RectanglePlottable(QCPAxis *keyAxis, QCPAxis *valueAxis, const RectangleSeries &series)
-    : QCPAbstractPlottable(keyAxis, valueAxis), mSeries(series) {}
+    : QCPAbstractPlottable(keyAxis, valueAxis), series_(series) {}
 
 double RectanglePlottable::selectTest(const QPointF &, bool, QVariant *) const {
   return -1;  // series are never selected by the mouse
 }
 
 QCPRange RectanglePlottable::getKeyRange(bool &foundRange, QCP::SignDomain) const {
-  return spanOf(mSeries.firstCorner().x(), mSeries.secondCorner().x(), foundRange);
+  return spanOf(series_.firstCorner().x(), series_.secondCorner().x(), foundRange);
 }
 
 QCPRange RectanglePlottable::getValueRange(bool &foundRange, QCP::SignDomain, const QCPRange &) const {
-  return spanOf(mSeries.firstCorner().y(), mSeries.secondCorner().y(), foundRange);
+  return spanOf(series_.firstCorner().y(), series_.secondCorner().y(), foundRange);
 }
 
 void RectanglePlottable::draw(QCPPainter *painter) {
   if (!mKeyAxis || !mValueAxis) return;
-  const QPointF first(mKeyAxis->coordToPixel(mSeries.firstCorner().x()),
-                      mValueAxis->coordToPixel(mSeries.firstCorner().y()));
-  const QPointF second(mKeyAxis->coordToPixel(mSeries.secondCorner().x()),
-                       mValueAxis->coordToPixel(mSeries.secondCorner().y()));
+  const QPointF first(mKeyAxis->coordToPixel(series_.firstCorner().x()),
+                      mValueAxis->coordToPixel(series_.firstCorner().y()));
+  const QPointF second(mKeyAxis->coordToPixel(series_.secondCorner().x()),
+                       mValueAxis->coordToPixel(series_.secondCorner().y()));
   painter->setPen(mPen);
   painter->setBrush(Qt::NoBrush);
   painter->drawRect(QRectF(first, second).normalized());

@@ -18,5 +18,5 @@ class RectanglePlottable : public QCPAbstractPlottable {
   void drawLegendIcon(QCPPainter *painter, const QRectF &rect) const override;
 
  private:
-  const RectangleSeries &mSeries;
+  const RectangleSeries &series_;
 };

@@ -1,15 +1,15 @@
 #include "rectangleseries.h"
 
 namespace {
-constexpr int maximumFrameWidth = 9;
+constexpr int kMaximumFrameWidth = 9;
 }
 
-RectangleSeries::RectangleSeries() : Series(maximumFrameWidth) {}
+RectangleSeries::RectangleSeries() : Series(kMaximumFrameWidth) {}
 
 void RectangleSeries::setCorners(QPointF first, QPointF second)
 {
-  mFirst = first;
-  mSecond = second;
+  first_ = first;
+  second_ = second;
   notify(Change::Data);
 }
 

@@ -11,13 +11,13 @@ public:
   RectangleSeries();
 
   void setCorners(QPointF first, QPointF second);
-  QPointF firstCorner() const { return mFirst; }
-  QPointF secondCorner() const { return mSecond; }
+  QPointF firstCorner() const { return first_; }
+  QPointF secondCorner() const { return second_; }
 
   QPen pen() const override;
   bool isListedInLegend() const override { return false; }
 
 private:
-  QPointF mFirst;
-  QPointF mSecond;
+  QPointF first_;
+  QPointF second_;
 };

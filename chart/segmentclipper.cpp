@@ -46,7 +46,7 @@ bool isFinite(QPointF p)
 }  // namespace
 
 SegmentClipper::SegmentClipper(const QRectF &area)
-    : mLeft(area.left()), mTop(area.top()), mRight(area.right()), mBottom(area.bottom())
+    : left_(area.left()), top_(area.top()), right_(area.right()), bottom_(area.bottom())
 {
 }
 
@@ -56,10 +56,10 @@ SegmentClipper::Cut SegmentClipper::clipCrossing(QPointF &a, QPointF &b) const
     return {false, false, false};
   const QPointF d = b - a;
   Span span;
-  if (!span.narrow(-d.x(), a.x() - mLeft, Edge::Left) ||
-      !span.narrow(d.x(), mRight - a.x(), Edge::Right) ||
-      !span.narrow(-d.y(), a.y() - mTop, Edge::Top) ||
-      !span.narrow(d.y(), mBottom - a.y(), Edge::Bottom))
+  if (!span.narrow(-d.x(), a.x() - left_, Edge::Left) ||
+      !span.narrow(d.x(), right_ - a.x(), Edge::Right) ||
+      !span.narrow(-d.y(), a.y() - top_, Edge::Top) ||
+      !span.narrow(d.y(), bottom_ - a.y(), Edge::Bottom))
     return {false, false, false};
   // A cut end lies exactly on the edge that cut it, its other coordinate taken from the end
   // nearer that edge. Going a + t (b - a) from an end far outside would cancel away all the
@@ -68,11 +68,11 @@ SegmentClipper::Cut SegmentClipper::clipCrossing(QPointF &a, QPointF &b) const
   const QPointF end = b;
   const auto onEdge = [&](Edge edge) {
     if (edge == Edge::Left || edge == Edge::Right) {
-      const double x = edge == Edge::Left ? mLeft : mRight;
+      const double x = edge == Edge::Left ? left_ : right_;
       const QPointF &near = std::abs(start.x() - x) <= std::abs(end.x() - x) ? start : end;
       return QPointF(x, near.y() + (x - near.x()) * (d.y() / d.x()));
     }
-    const double y = edge == Edge::Top ? mTop : mBottom;
+    const double y = edge == Edge::Top ? top_ : bottom_;
     const QPointF &near = std::abs(start.y() - y) <= std::abs(end.y() - y) ? start : end;
     return QPointF(near.x() + (y - near.y()) * (d.x() / d.y()), y);
   };

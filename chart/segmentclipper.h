@@ -11,7 +11,7 @@ public:
 
   bool contains(QPointF p) const
   {
-    return p.x() >= mLeft && p.x() <= mRight && p.y() >= mTop && p.y() <= mBottom;
+    return p.x() >= left_ && p.x() <= right_ && p.y() >= top_ && p.y() <= bottom_;
   }
   struct Cut {
     bool visible;    // some part of the segment lies inside
@@ -29,5 +29,5 @@ public:
 private:
   Cut clipCrossing(QPointF &a, QPointF &b) const;
 
-  double mLeft, mTop, mRight, mBottom;
+  double left_, top_, right_, bottom_;
 };

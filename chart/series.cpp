@@ -2,36 +2,36 @@
 
 #include <algorithm>
 
-Series::Series(int maximumWidth) : mMaximumWidth(maximumWidth) {}
+Series::Series(int maximumWidth) : maximumWidth_(maximumWidth) {}
 
 Series::~Series() = default;
 
 void Series::setTitle(const QString &title)
 {
-  mTitle = title;
+  title_ = title;
   notify(Change::Style);
 }
 
 void Series::setColor(const QColor &color)
 {
-  mColor = color;
+  color_ = color;
   notify(Change::Style);
 }
 
 void Series::setWidth(int width)
 {
-  mWidth = std::clamp(width, 1, mMaximumWidth);
+  width_ = std::clamp(width, 1, maximumWidth_);
   notify(Change::Style);
 }
 
 void Series::setShown(bool shown)
 {
-  mShown = shown;
+  shown_ = shown;
   notify(Change::Style);
 }
 
 void Series::notify(Change change)
 {
-  if (mListener)
-    mListener(*this, change);
+  if (listener_)
+    listener_(*this, change);
 }

@@ -17,15 +17,15 @@ public:
   Series(const Series &) = delete;
   Series &operator=(const Series &) = delete;
 
-  const QString &title() const { return mTitle; }
+  const QString &title() const { return title_; }
   void setTitle(const QString &title);
-  QColor color() const { return mColor; }
+  QColor color() const { return color_; }
   void setColor(const QColor &color);
-  int width() const { return mWidth; }
+  int width() const { return width_; }
   // The width is pulled into 1..maximumWidth().
   void setWidth(int width);
-  int maximumWidth() const { return mMaximumWidth; }
-  bool isShown() const { return mShown; }
+  int maximumWidth() const { return maximumWidth_; }
+  bool isShown() const { return shown_; }
   void setShown(bool shown);
 
   // The pen the series is drawn with.
@@ -39,10 +39,10 @@ protected:
 private:
   friend class Chart;
 
-  std::function<void(Series &, Change)> mListener;
-  QString mTitle;
-  QColor mColor = Qt::black;
-  int mWidth = 1;
-  int mMaximumWidth;
-  bool mShown = true;
+  std::function<void(Series &, Change)> listener_;
+  QString title_;
+  QColor color_ = Qt::black;
+  int width_ = 1;
+  int maximumWidth_;
+  bool shown_ = true;
 };

@@ -29,20 +29,20 @@ void clipTo(QCPPainter &painter, const QCPAbstractPlottable &plottable) {
 
 SeriesGroup::SeriesGroup(QCustomPlot *plot, const QString &layer) : QCPLayerable(plot, layer) {}
 
-void SeriesGroup::setPlottables(std::vector<QCPAbstractPlottable *> plottables) { mPlottables = std::move(plottables); }
+void SeriesGroup::setPlottables(std::vector<QCPAbstractPlottable *> plottables) { plottables_ = std::move(plottables); }
 
 void SeriesGroup::applyDefaultAntialiasingHint(QCPPainter *) const {}
 
 void SeriesGroup::draw(QCPPainter *painter) {
   std::vector<LinePlottable *> run;
-  for (std::size_t i = 0; i < mPlottables.size();) {
+  for (std::size_t i = 0; i < plottables_.size();) {
     const std::size_t next = lineRun(i, run);
     if (!run.empty()) {
       drawLines(*painter, run);
       i = next;
       continue;
     }
-    if (auto *rectangle = dynamic_cast<RectanglePlottable *>(mPlottables[i]); rectangle && rectangle->visible()) {
+    if (auto *rectangle = dynamic_cast<RectanglePlottable *>(plottables_[i]); rectangle && rectangle->visible()) {
       painter->save();
       clipTo(*painter, *rectangle);
       painter->setAntialiasing(rectangle->antialiased());
@@ -56,8 +56,8 @@ void SeriesGroup::draw(QCPPainter *painter) {
 // Hidden or empty line series draw nothing and so never break a run.
 std::size_t SeriesGroup::lineRun(std::size_t index, std::vector<LinePlottable *> &run) const {
   run.clear();
-  for (; index < mPlottables.size(); ++index) {
-    auto *line = dynamic_cast<LinePlottable *>(mPlottables[index]);
+  for (; index < plottables_.size(); ++index) {
+    auto *line = dynamic_cast<LinePlottable *>(plottables_[index]);
     if (!line) break;
     if (line->visible() && line->isDrawable()) run.push_back(line);
   }
@@ -83,8 +83,8 @@ void SeriesGroup::drawLines(QCPPainter &painter, const std::vector<LinePlottable
       jobs.push_back([line, input = line->rasterInput(toDevice, area)](StrokeRaster &workspace) {
         line->raster(workspace, input);
       });
-  mWorkspaces.resize(RasterPipeline::workspacesWanted());
+  workspaces_.resize(RasterPipeline::workspacesWanted());
   painter.setWorldTransform(fromDevice(painter));
-  RasterPipeline::run(mWorkspaces, jobs, [&painter](const StrokeRaster &workspace) { workspace.paint(painter); });
+  RasterPipeline::run(workspaces_, jobs, [&painter](const StrokeRaster &workspace) { workspace.paint(painter); });
   painter.restore();
 }

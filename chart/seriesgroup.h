@@ -27,6 +27,6 @@ class SeriesGroup : public QCPLayerable {
   std::size_t lineRun(std::size_t index, std::vector<LinePlottable *> &run) const;
   void drawLines(QCPPainter &painter, const std::vector<LinePlottable *> &run);
 
-  std::vector<QCPAbstractPlottable *> mPlottables;
-  std::vector<StrokeRaster> mWorkspaces;
+  std::vector<QCPAbstractPlottable *> plottables_;
+  std::vector<StrokeRaster> workspaces_;
 };

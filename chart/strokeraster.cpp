@@ -30,11 +30,11 @@ struct StrokeRaster::Segment {
 
 namespace {
 
-constexpr int noRow = std::numeric_limits<int>::max();
+constexpr int kNoRow = std::numeric_limits<int>::max();
 constexpr std::pair<int, int> noRows(0, -1);
 // At joins flatter than this (about 20 degrees), lengthening both bands closes the join; the
 // corner that sticks out beyond the round join is less than 1/40 of a pixel.
-constexpr double gentleJoinCosine = 0.94;
+constexpr double kGentleJoinCosine = 0.94;
 
 // Coverage of a pixel whose centre lies at a distance from the pen's centre line: full inside,
 // falling linearly to nothing over the pixel that the pen's edge crosses.
@@ -86,7 +86,7 @@ double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
   const QPointF after = line[i + 1] - line[i];
   const double lengths = std::sqrt(QPointF::dotProduct(before, before) * QPointF::dotProduct(after, after));
   const double cosine = QPointF::dotProduct(before, after);
-  if (!(cosine > gentleJoinCosine * lengths)) return -1;
+  if (!(cosine > kGentleJoinCosine * lengths)) return -1;
   // tan(angle / 2) = sin / (1 + cos)
   const double sine = std::abs(before.x() * after.y() - before.y() * after.x());
   return reach * sine / (lengths + cosine);
@@ -95,18 +95,18 @@ double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
 }  // namespace
 
 void StrokeRaster::begin(const QRect &area, double penWidth) {
-  mReach = penWidth / 2 + 0.5;
-  mTileRows.clear();
-  if (area != mArea || mMasks[Other].empty()) {
-    mArea = area;
+  reach_ = penWidth / 2 + 0.5;
+  tileRows_.clear();
+  if (area != area_ || masks_[Other].empty()) {
+    area_ = area;
     const int width = std::max(area.width(), 0);
-    for (std::vector<uint8_t> &mask : mMasks) mask.assign(size_t(width) * std::max(area.height(), 0), 0);
-    mFirstRow.assign(width, noRow);
-    mLastRow.assign(width, -1);
-    mWholeRows.assign(width, noRows);
+    for (std::vector<uint8_t> &mask : masks_) mask.assign(size_t(width) * std::max(area.height(), 0), 0);
+    firstRow_.assign(width, kNoRow);
+    lastRow_.assign(width, -1);
+    wholeRows_.assign(width, noRows);
   }
-  mFirstColumn = mArea.right() + 1;
-  mLastColumn = mArea.left() - 1;
+  firstColumn_ = area_.right() + 1;
+  lastColumn_ = area_.left() - 1;
 }
 
 // A polyline with round caps and joins is the union of its segments' bands and of discs at its
@@ -114,7 +114,7 @@ void StrokeRaster::begin(const QRect &area, double penWidth) {
 void StrokeRaster::addPolyline(const QPolygonF &line) {
   const qsizetype last = line.size() - 1;
   std::vector<double> overlaps(line.size(), -1);
-  for (qsizetype i = 1; i < last; ++i) overlaps[i] = joinOverlap(line, i, mReach);
+  for (qsizetype i = 1; i < last; ++i) overlaps[i] = joinOverlap(line, i, reach_);
   for (qsizetype i = 0; i < last; ++i)
     coverBand(Segment(line[i], line[i + 1], std::max(overlaps[i], 0.0), std::max(overlaps[i + 1], 0.0)));
   for (qsizetype i = 0; i <= last; ++i)
@@ -122,16 +122,16 @@ void StrokeRaster::addPolyline(const QPolygonF &line) {
 }
 
 void StrokeRaster::coverBand(const Segment &segment) {
-  const double reach = mReach + std::max(-segment.start, segment.end - segment.length);
+  const double reach = reach_ + std::max(-segment.start, segment.end - segment.length);
   const auto [first, last] =
       pixelsBetween(std::min(segment.a.x(), segment.b.x()) - reach, std::max(segment.a.x(), segment.b.x()) + reach);
   // The rows the band can reach in any column: where the column already has them all wholly
   // covered, it need not be looked at.
   auto [top, bottom] =
       pixelsBetween(std::min(segment.a.y(), segment.b.y()) - reach, std::max(segment.a.y(), segment.b.y()) + reach);
-  top = std::max(top, mArea.top());
-  bottom = std::min(bottom, mArea.bottom());
-  for (int x = std::max(first, mArea.left()); x <= std::min(last, mArea.right()); ++x)
+  top = std::max(top, area_.top());
+  bottom = std::min(bottom, area_.bottom());
+  for (int x = std::max(first, area_.left()); x <= std::min(last, area_.right()); ++x)
     if (!isWhollyCovered(x, top, bottom)) coverBandColumn(x, segment);
 }
 
@@ -145,16 +145,16 @@ void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
   double low = -std::numeric_limits<double>::infinity();
   double high = std::numeric_limits<double>::infinity();
   if (!narrow(dx * u.x(), u.y(), seg.inverseUy, seg.start, seg.end, low, high) ||
-      !narrow(-dx * u.y(), u.x(), seg.inverseUx, -mReach, mReach, low, high))
+      !narrow(-dx * u.y(), u.x(), seg.inverseUx, -reach_, reach_, low, high))
     return;
   auto [first, last] = pixelsBetween(low + seg.a.y(), high + seg.a.y());
-  first = std::max(first, mArea.top());
-  last = std::min(last, mArea.bottom());
+  first = std::max(first, area_.top());
+  last = std::min(last, area_.bottom());
   if (first > last || isWhollyCovered(x, first, last)) return;
   const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
   double wholeLow = first - 0.5;
   double wholeHigh = last + 0.5;
-  const bool whole = mReach >= 1 && narrow(across(0), u.x(), seg.inverseUx, 1 - mReach, mReach - 1, wholeLow, wholeHigh);
+  const bool whole = reach_ >= 1 && narrow(across(0), u.x(), seg.inverseUx, 1 - reach_, reach_ - 1, wholeLow, wholeHigh);
   const int wholeFirst = whole ? int(std::ceil(wholeLow)) : last + 1;
   const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
   const int edgeEnd = std::min(last, wholeFirst - 1);
@@ -187,21 +187,21 @@ void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segmen
 
 // Rows already wholly covered stay as they are, whatever else covers them.
 void StrokeRaster::coverPartialRun(Side side, int x, int from, int to, double s, double slope) {
-  const auto [fullFirst, fullLast] = mWholeRows[x - mArea.left()];
+  const auto [fullFirst, fullLast] = wholeRows_[x - area_.left()];
   uint8_t *cells = column(side, x);
   if (fullFirst > fullLast || to < fullFirst || from > fullLast) {
-    coverLinearRun(cells + from, to - from + 1, s, slope, mReach);
+    coverLinearRun(cells + from, to - from + 1, s, slope, reach_);
     return;
   }
-  if (from < fullFirst) coverLinearRun(cells + from, fullFirst - from, s, slope, mReach);
+  if (from < fullFirst) coverLinearRun(cells + from, fullFirst - from, s, slope, reach_);
   if (to > fullLast)
-    coverLinearRun(cells + fullLast + 1, to - fullLast, s + (fullLast + 1 - from) * slope, slope, mReach);
+    coverLinearRun(cells + fullLast + 1, to - fullLast, s + (fullLast + 1 - from) * slope, slope, reach_);
 }
 
 // Fills rows from..to and widens the column's wholly covered rows by them where they meet; a
 // longer run elsewhere takes their place.
 void StrokeRaster::coverWholeRun(int x, int from, int to) {
-  auto &[fullFirst, fullLast] = mWholeRows[x - mArea.left()];
+  auto &[fullFirst, fullLast] = wholeRows_[x - area_.left()];
   uint8_t *cells = column(Other, x);
   const bool meets = fullFirst <= fullLast && from <= fullLast + 1 && to >= fullFirst - 1;
   if (!meets) {
@@ -216,13 +216,13 @@ void StrokeRaster::coverWholeRun(int x, int from, int to) {
 }
 
 void StrokeRaster::coverDisc(QPointF centre) {
-  const auto [firstColumn, lastColumn] = pixelsBetween(centre.x() - mReach, centre.x() + mReach);
-  for (int x = std::max(firstColumn, mArea.left()); x <= std::min(lastColumn, mArea.right()); ++x) {
+  const auto [firstColumn, lastColumn] = pixelsBetween(centre.x() - reach_, centre.x() + reach_);
+  for (int x = std::max(firstColumn, area_.left()); x <= std::min(lastColumn, area_.right()); ++x) {
     const double dx = x + 0.5 - centre.x();
-    const double h = std::sqrt(std::max(mReach * mReach - dx * dx, 0.0));
+    const double h = std::sqrt(std::max(reach_ * reach_ - dx * dx, 0.0));
     auto [first, last] = pixelsBetween(centre.y() - h, centre.y() + h);
-    first = std::max(first, mArea.top());
-    last = std::min(last, mArea.bottom());
+    first = std::max(first, area_.top());
+    last = std::min(last, area_.bottom());
     if (first > last || isWhollyCovered(x, first, last)) continue;
     const uint8_t *whole = column(Other, x);
     for (int y = first; y <= last; ++y) {
@@ -230,23 +230,23 @@ void StrokeRaster::coverDisc(QPointF centre) {
       const double dy = y + 0.5 - centre.y();
       const Side side = std::abs(dx) <= std::abs(dy) ? Other : dx > 0 ? FromLeft : FromRight;
       uint8_t &cell = column(side, x)[y];
-      cell = std::max(cell, coverageAt(mReach, std::sqrt(dx * dx + dy * dy)));
+      cell = std::max(cell, coverageAt(reach_, std::sqrt(dx * dx + dy * dy)));
     }
     noteRows(x, first, last);
   }
 }
 
 void StrokeRaster::noteRows(int x, int first, int last) {
-  const int i = x - mArea.left();
-  mFirstRow[i] = std::min(mFirstRow[i], first);
-  mLastRow[i] = std::max(mLastRow[i], last);
-  mFirstColumn = std::min(mFirstColumn, x);
-  mLastColumn = std::max(mLastColumn, x);
+  const int i = x - area_.left();
+  firstRow_[i] = std::min(firstRow_[i], first);
+  lastRow_[i] = std::max(lastRow_[i], last);
+  firstColumn_ = std::min(firstColumn_, x);
+  lastColumn_ = std::max(lastColumn_, x);
 }
 
 void StrokeRaster::finish(const QColor &color) {
-  if (mFirstColumn > mLastColumn) return;
-  if (mImage.size() != mArea.size()) mImage = QImage(mArea.size(), QImage::Format_ARGB32_Premultiplied);
+  if (firstColumn_ > lastColumn_) return;
+  if (image_.size() != area_.size()) image_ = QImage(area_.size(), QImage::Format_ARGB32_Premultiplied);
   QRgb shades[256];
   for (int c = 0; c < 256; ++c)
     shades[c] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), color.alpha() * c / 255));
@@ -255,35 +255,35 @@ void StrokeRaster::finish(const QColor &color) {
 
 // Tile by tile, so that only the rows each tile touched are blended.
 void StrokeRaster::paint(QPainter &painter) const {
-  int x = mFirstColumn;
-  for (const auto &[first, last] : mTileRows) {
-    const QRect tile(QPoint(x, first), QPoint(std::min(x + tileWidth - 1, mLastColumn), last));
-    if (first <= last) painter.drawImage(tile.topLeft(), mImage, tile.translated(-mArea.topLeft()));
-    x += tileWidth;
+  int x = firstColumn_;
+  for (const auto &[first, last] : tileRows_) {
+    const QRect tile(QPoint(x, first), QPoint(std::min(x + kTileWidth - 1, lastColumn_), last));
+    if (first <= last) painter.drawImage(tile.topLeft(), image_, tile.translated(-area_.topLeft()));
+    x += kTileWidth;
   }
 }
 
 // Moves the coverage into the image, in colour, and empties the masks. Untouched pixels of the
 // masks are empty, so whole tiles are copied without looking at which rows each column touched.
 void StrokeRaster::transferToImage(const QRgb *shades) {
-  for (int x = mFirstColumn; x <= mLastColumn; x += tileWidth) {
-    const int width = std::min(tileWidth, mLastColumn + 1 - x);
+  for (int x = firstColumn_; x <= lastColumn_; x += kTileWidth) {
+    const int width = std::min(kTileWidth, lastColumn_ + 1 - x);
     const auto [first, last] = takeTileRows(x, width);
-    mTileRows.emplace_back(first, last);
+    tileRows_.emplace_back(first, last);
     if (first <= last) writeTile(x, width, first, last, shades);
   }
 }
 
 // The rows that the columns x..x + width - 1 touched, forgetting them.
 std::pair<int, int> StrokeRaster::takeTileRows(int x, int width) {
-  int first = noRow;
+  int first = kNoRow;
   int last = -1;
-  for (int i = x - mArea.left(); i < x - mArea.left() + width; ++i) {
-    first = std::min(first, mFirstRow[i]);
-    last = std::max(last, mLastRow[i]);
-    mFirstRow[i] = noRow;
-    mLastRow[i] = -1;
-    mWholeRows[i] = noRows;
+  for (int i = x - area_.left(); i < x - area_.left() + width; ++i) {
+    first = std::min(first, firstRow_[i]);
+    last = std::max(last, lastRow_[i]);
+    firstRow_[i] = kNoRow;
+    lastRow_[i] = -1;
+    wholeRows_[i] = noRows;
   }
   return {first, last};
 }
@@ -294,16 +294,16 @@ std::pair<int, int> StrokeRaster::takeTileRows(int x, int width) {
 void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *shades) {
   constexpr int rows = 8;
   static_assert(std::endian::native == std::endian::little, "the lowest byte is the first row");
-  uint8_t *coverage[tileWidth];
+  uint8_t *coverage[kTileWidth];
   for (int c = 0; c < width; ++c) {
     mergeSides(x + c, first, last);
     coverage[c] = column(Other, x + c);
   }
-  const qsizetype stride = mImage.bytesPerLine() / qsizetype(sizeof(QRgb));
-  QRgb *row = reinterpret_cast<QRgb *>(mImage.bits()) + (first - mArea.top()) * stride + (x - mArea.left());
+  const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+  QRgb *row = reinterpret_cast<QRgb *>(image_.bits()) + (first - area_.top()) * stride + (x - area_.left());
   int y = first;
   for (; y + rows - 1 <= last; y += rows) {
-    uint64_t eight[tileWidth];
+    uint64_t eight[kTileWidth];
     for (int c = 0; c < width; ++c) {
       std::memcpy(&eight[c], coverage[c] + y, rows);
       std::memset(coverage[c] + y, 0, rows);

@@ -37,7 +37,7 @@ class StrokeRaster {
   enum Side { FromLeft, FromRight, Other, sideCount };
   // The image is written in tiles this many columns wide, so that its rows are written in
   // pieces of a cache line rather than pixel by pixel.
-  static constexpr int tileWidth = 16;
+  static constexpr int kTileWidth = 16;
   struct Segment;
 
   void coverBand(const Segment &segment);
@@ -45,12 +45,12 @@ class StrokeRaster {
   void coverEdgeRows(int x, int from, int to, double s, const Segment &segment);
   void coverDisc(QPointF centre);
   uint8_t *column(Side side, int x) {
-    return mMasks[side].data() + size_t(x - mArea.left()) * mArea.height() - mArea.top();
+    return masks_[side].data() + size_t(x - area_.left()) * area_.height() - area_.top();
   }
   void coverPartialRun(Side side, int x, int from, int to, double s, double slope);
   void coverWholeRun(int x, int from, int to);
   bool isWhollyCovered(int x, int first, int last) const {
-    const auto [fullFirst, fullLast] = mWholeRows[x - mArea.left()];
+    const auto [fullFirst, fullLast] = wholeRows_[x - area_.left()];
     return first >= fullFirst && last <= fullLast;
   }
   void noteRows(int x, int first, int last);
@@ -59,18 +59,18 @@ class StrokeRaster {
   void mergeSides(int x, int first, int last);
   void writeTile(int x, int width, int first, int last, const QRgb *shades);
 
-  QRect mArea;
-  double mReach = 1;  // distance from the centre line at which coverage ends
-  std::vector<uint8_t> mMasks[sideCount];
-  std::vector<int> mFirstRow;  // per column, the rows touched
-  std::vector<int> mLastRow;
+  QRect area_;
+  double reach_ = 1;  // distance from the centre line at which coverage ends
+  std::vector<uint8_t> masks_[sideCount];
+  std::vector<int> firstRow_;  // per column, the rows touched
+  std::vector<int> lastRow_;
   // Per column, rows known to be wholly covered, where nothing more need be drawn; empty when
   // first > last.
-  std::vector<std::pair<int, int>> mWholeRows;
-  int mFirstColumn = 0;
-  int mLastColumn = -1;
-  // The rows written into the image per tile of tileWidth columns, from mFirstColumn on; the
+  std::vector<std::pair<int, int>> wholeRows_;
+  int firstColumn_ = 0;
+  int lastColumn_ = -1;
+  // The rows written into the image per tile of tileWidth columns, from firstColumn_ on; the
   // image's other pixels are left over from earlier pictures.
-  std::vector<std::pair<int, int>> mTileRows;
-  QImage mImage;
+  std::vector<std::pair<int, int>> tileRows_;
+  QImage image_;
 };

@@ -47,8 +47,8 @@ void UnderlayLayerable::applyDefaultAntialiasingHint(QCPPainter *painter) const
 
 void UnderlayLayerable::draw(QCPPainter *painter)
 {
-  if (!mHook)
+  if (!hook_)
     return;
   AxisCopyPainter copies(*painter, lookOf(*mParentPlot->xAxis), lookOf(*mParentPlot->yAxis));
-  mHook(copies);
+  hook_(copies);
 }

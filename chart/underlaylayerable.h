@@ -14,12 +14,12 @@ public:
 
   UnderlayLayerable(QCustomPlot *plot, const QString &layer);
 
-  void setHook(Hook hook) { mHook = std::move(hook); }
+  void setHook(Hook hook) { hook_ = std::move(hook); }
 
 protected:
   void applyDefaultAntialiasingHint(QCPPainter *painter) const override;
   void draw(QCPPainter *painter) override;
 
 private:
-  Hook mHook;
+  Hook hook_;
 };

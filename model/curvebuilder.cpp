@@ -73,11 +73,11 @@ std::size_t SampleCount(const TGraph &graph) {
 
 }  // namespace
 
-TCurveBuilder::TCurveBuilder(long double minY, long double maxY) : FMinY(minY), FMaxY(maxY) {}
+TCurveBuilder::TCurveBuilder(long double minY, long double maxY) : minY_(minY), maxY_(maxY) {}
 
 TCurveState TCurveBuilder::Classify(long double y) const {
-  if (y < FMinY) return TCurveState::Below;
-  if (y <= FMaxY) return TCurveState::Inside;
+  if (y < minY_) return TCurveState::Below;
+  if (y <= maxY_) return TCurveState::Inside;
   return TCurveState::Above;
 }
 
@@ -142,4 +142,4 @@ TCurveState TCurveBuilder::StepOutside(const TGraph &graph, std::size_t i, TCurv
   return side;
 }
 
-long double TCurveBuilder::LimitOf(TCurveState side) const { return side == TCurveState::Above ? FMaxY : FMinY; }
+long double TCurveBuilder::LimitOf(TCurveState side) const { return side == TCurveState::Above ? maxY_ : minY_; }

@@ -47,8 +47,8 @@ class TCurveBuilder {
                           TCurveSink &sink) const;
   long double LimitOf(TCurveState side) const;
 
-  long double FMinY;
-  long double FMaxY;
+  long double minY_;
+  long double maxY_;
 };
 
 #endif

@@ -10,16 +10,16 @@
 
 TProject Project;
 
-int32_t TProject::GraphCount() const { return static_cast<int32_t>(FGraphs.size()); }
+int32_t TProject::GraphCount() const { return static_cast<int32_t>(graphs_.size()); }
 
-const std::vector<TGraph> &TProject::Graphs() const { return FGraphs; }
+const std::vector<TGraph> &TProject::Graphs() const { return graphs_; }
 
-const TGraph &TProject::Graph(int index) const { return FGraphs[CheckedIndex(index)]; }
+const TGraph &TProject::Graph(int index) const { return graphs_[CheckedIndex(index)]; }
 
 // Every change of a layer goes through here.
 TGraph &TProject::MutableGraph(int index) {
-  ++FRevision;
-  return FGraphs[CheckedIndex(index)];
+  ++revision_;
+  return graphs_[CheckedIndex(index)];
 }
 
 // A wrong index becomes an error the command reports, not a stray write.
@@ -30,55 +30,55 @@ std::size_t TProject::CheckedIndex(int index) const {
 }
 
 int TProject::AddGraph(std::string expression, int32_t pointCount) {
-  TGraph &graph = FGraphs.emplace_back();
+  TGraph &graph = graphs_.emplace_back();
   graph.Expression = std::move(expression);
   graph.PointCount = pointCount;
   graph.ClearSamples();
-  ++FRevision;
+  ++revision_;
   return GraphCount() - 1;
 }
 
 int TProject::AddGraph(TGraph graph) {
-  FGraphs.push_back(std::move(graph));
-  ++FRevision;
+  graphs_.push_back(std::move(graph));
+  ++revision_;
   return GraphCount() - 1;
 }
 
 void TProject::RemoveGraph(int index) {
-  FGraphs.erase(FGraphs.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index)));
-  ++FRevision;
+  graphs_.erase(graphs_.begin() + static_cast<std::ptrdiff_t>(CheckedIndex(index)));
+  ++revision_;
 }
 
 void TProject::SwapGraphs(int first, int second) { std::swap(MutableGraph(first), MutableGraph(second)); }
 
 void TProject::SetVisible(int index, bool visible) { MutableGraph(index).Visible = visible; }
 
-const TBounds &TProject::Bounds() const { return FBounds; }
+const TBounds &TProject::Bounds() const { return bounds_; }
 
 void TProject::SetBounds(const TBounds &bounds) {
-  FBounds = bounds;
-  ++FRevision;
+  bounds_ = bounds;
+  ++revision_;
 }
 
-bool TProject::HasBounds() const { return FBounds.IsSet(); }
+bool TProject::HasBounds() const { return bounds_.IsSet(); }
 
 void TProject::Clear() {
-  FGraphs.clear();
-  FBounds = TBounds{};
-  ++FRevision;
-  ++FGeneration;
+  graphs_.clear();
+  bounds_ = TBounds{};
+  ++revision_;
+  ++generation_;
 }
 
-void TProject::ComputeGraph(int index) { SampleGraph(MutableGraph(index), FBounds); }
+void TProject::ComputeGraph(int index) { SampleGraph(MutableGraph(index), bounds_); }
 
 void TProject::BuildSeries(int index, std::vector<TCurvePoint> &series) const {
-  TCurveBuilder(FBounds.MinY, FBounds.MaxY).BuildSeries(Graph(index), series);
+  TCurveBuilder(bounds_.MinY, bounds_.MaxY).BuildSeries(Graph(index), series);
 }
 
 void TProject::BuildSeries(int index, TCurveSink &sink) const {
-  TCurveBuilder(FBounds.MinY, FBounds.MaxY).Build(Graph(index), sink);
+  TCurveBuilder(bounds_.MinY, bounds_.MaxY).Build(Graph(index), sink);
 }
 
 std::size_t TProject::CurvePointCount(int index) const {
-  return TCurveBuilder(FBounds.MinY, FBounds.MaxY).PointCount(Graph(index));
+  return TCurveBuilder(bounds_.MinY, bounds_.MaxY).PointCount(Graph(index));
 }

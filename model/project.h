@@ -38,9 +38,9 @@ class TProject {
 
   // Counts every change of the layers or the bounds, so that whatever is
   // derived from them can tell it is out of date.
-  uint64_t Revision() const { return FRevision; }
+  uint64_t Revision() const { return revision_; }
   // Counts the times the project has been emptied: a new project or opening one.
-  uint64_t Generation() const { return FGeneration; }
+  uint64_t Generation() const { return generation_; }
 
   // (Re)samples layer index over [MinX, MaxX]; its ErrorCode tells the outcome.
   void ComputeGraph(int index);
@@ -54,10 +54,10 @@ class TProject {
   TGraph &MutableGraph(int index);
   std::size_t CheckedIndex(int index) const;
 
-  std::vector<TGraph> FGraphs;
-  TBounds FBounds;
-  uint64_t FRevision = 0;
-  uint64_t FGeneration = 0;
+  std::vector<TGraph> graphs_;
+  TBounds bounds_;
+  uint64_t revision_ = 0;
+  uint64_t generation_ = 0;
 };
 
 // The program's project, reached by the commands that work on it.

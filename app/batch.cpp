@@ -160,8 +160,8 @@ void OutputPicture(const TBatchRequest &request, const TProjectContents &content
   Chart &chart = *FieldForm->FC;
   chart.resize(request.size);
   if (const auto &view = request.view) {
-    chart.setRange(ChartAxis::Bottom, view->MinX, view->MaxX);
-    chart.setRange(ChartAxis::Left, view->MinY, view->MaxY);
+    chart.SetRange(ChartAxis::Bottom, view->MinX, view->MaxX);
+    chart.SetRange(ChartAxis::Left, view->MinY, view->MaxY);
   }
   std::vector<bool> visible;
   for (const TGraph &graph : Project.Graphs()) visible.push_back(graph.Visible);

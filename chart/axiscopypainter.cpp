@@ -7,20 +7,20 @@ AxisCopyPainter::AxisCopyPainter(QPainter &painter, AxisLook bottom, AxisLook le
 {
 }
 
-void AxisCopyPainter::drawCopy(ChartAxis axis, double pixel)
+void AxisCopyPainter::DrawCopy(ChartAxis axis, double pixel)
 {
   painter_.save();
   // Crisp like the main axes.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   if (axis == ChartAxis::Bottom)
-    drawBottomCopy(pixel);
+    DrawBottomCopy(pixel);
   else
-    drawLeftCopy(pixel);
+    DrawLeftCopy(pixel);
   painter_.restore();
 }
 
 // Tick marks point outwards, as on the main axes: down from a bottom axis, left from a left axis.
-void AxisCopyPainter::drawBottomCopy(double row)
+void AxisCopyPainter::DrawBottomCopy(double row)
 {
   painter_.setPen(bottom_.minorTickPen);
   for (double x : bottom_.minorTicks)
@@ -32,7 +32,7 @@ void AxisCopyPainter::drawBottomCopy(double row)
   painter_.drawLine(QLineF(bottom_.start, row, bottom_.end, row));
 }
 
-void AxisCopyPainter::drawLeftCopy(double column)
+void AxisCopyPainter::DrawLeftCopy(double column)
 {
   painter_.setPen(left_.minorTickPen);
   for (double y : left_.minorTicks)

@@ -25,11 +25,11 @@ public:
   AxisCopyPainter(QPainter &painter, AxisLook bottom, AxisLook left);
 
   // A copy of the bottom axis stands at a pixel row, a copy of the left axis at a pixel column.
-  void drawCopy(ChartAxis axis, double pixel);
+  void DrawCopy(ChartAxis axis, double pixel);
 
 private:
-  void drawBottomCopy(double row);
-  void drawLeftCopy(double column);
+  void DrawBottomCopy(double row);
+  void DrawLeftCopy(double column);
 
   QPainter &painter_;
   AxisLook bottom_;

@@ -34,13 +34,13 @@ constexpr double kNarrowestRangeShare = 1e-12;
 
 int indexOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? 0 : 1; }
 
-QPen recoloured(QPen pen, const QColor &color) {
+QPen Recoloured(QPen pen, const QColor &color) {
   pen.setColor(color);
   return pen;
 }
 
-QCPAbstractPlottable *plottableFor(Series &series, QCPAxis &x, QCPAxis &y) {
-  if (auto *line = dynamic_cast<LineSeries *>(&series)) return new LinePlottable(&x, &y, line->data());
+QCPAbstractPlottable *PlottableFor(Series &series, QCPAxis &x, QCPAxis &y) {
+  if (auto *line = dynamic_cast<LineSeries *>(&series)) return new LinePlottable(&x, &y, line->Data());
   if (auto *rectangle = dynamic_cast<RectangleSeries *>(&series)) return new RectanglePlottable(&x, &y, *rectangle);
   throw std::invalid_argument("a chart draws line and rectangle series only");
 }
@@ -53,9 +53,9 @@ Chart::Chart(QWidget *parent)
       mouse_(std::make_unique<ChartMouse>(*this)),
       scrollPermission_([](ChartAxis, double, double) { return true; }) {
   setMouseTracking(true);
-  connect(plot_, &QCustomPlot::afterReplot, this, &Chart::redrawn);
-  for (ChartAxis axis : kBothAxes) applyRange(axis);
-  plot_->setLegendFiller([this] { fillLegend(); });
+  connect(plot_, &QCustomPlot::afterReplot, this, &Chart::Redrawn);
+  for (ChartAxis axis : kBothAxes) ApplyRange(axis);
+  plot_->SetLegendFiller([this] { FillLegend(); });
 }
 
 Chart::~Chart() {
@@ -65,32 +65,32 @@ Chart::~Chart() {
 
 // --- axes -------------------------------------------------------------------------------------
 
-void Chart::setRange(ChartAxis axis, double minimum, double maximum) {
+void Chart::SetRange(ChartAxis axis, double minimum, double maximum) {
   if (minimum > maximum) std::swap(minimum, maximum);
-  rangeOf(axis) = {minimum, maximum};
-  applyRange(axis);
-  requestRedraw();
+  RangeOf(axis) = {minimum, maximum};
+  ApplyRange(axis);
+  RequestRedraw();
 }
 
-double Chart::minimum(ChartAxis axis) const { return rangeOf(axis).minimum; }
+double Chart::Minimum(ChartAxis axis) const { return RangeOf(axis).minimum; }
 
-double Chart::maximum(ChartAxis axis) const { return rangeOf(axis).maximum; }
+double Chart::Maximum(ChartAxis axis) const { return RangeOf(axis).maximum; }
 
-double Chart::valueToPixel(ChartAxis axis, double value) const {
-  fitSurface();
-  return plot_->axis(axis).coordToPixel(value);
+double Chart::ValueToPixel(ChartAxis axis, double value) const {
+  FitSurface();
+  return plot_->Axis(axis).coordToPixel(value);
 }
 
-double Chart::pixelToValue(ChartAxis axis, double pixel) const {
-  if (rangeOf(axis).isEmpty()) return rangeOf(axis).minimum;
-  fitSurface();
-  return plot_->axis(axis).pixelToCoord(pixel);
+double Chart::PixelToValue(ChartAxis axis, double pixel) const {
+  if (RangeOf(axis).IsEmpty()) return RangeOf(axis).minimum;
+  FitSurface();
+  return plot_->Axis(axis).pixelToCoord(pixel);
 }
 
-QRect Chart::plotArea() const {
-  fitSurface();
-  const QCPAxis &x = plot_->axis(ChartAxis::Bottom);
-  const QCPAxis &y = plot_->axis(ChartAxis::Left);
+QRect Chart::PlotArea() const {
+  FitSurface();
+  const QCPAxis &x = plot_->Axis(ChartAxis::Bottom);
+  const QCPAxis &y = plot_->Axis(ChartAxis::Left);
   const auto pixel = [](const QCPAxis &axis, double value) {
     return static_cast<int>(std::lround(axis.coordToPixel(value)));
   };
@@ -98,223 +98,223 @@ QRect Chart::plotArea() const {
                QPoint(pixel(x, x.range().upper), pixel(y, y.range().lower)));
 }
 
-QStringList Chart::tickLabels(ChartAxis axis) const {
-  if (rangeOf(axis).isEmpty()) return {};
-  fitSurface();
-  const QVector<QString> labels = plot_->axis(axis).tickVectorLabels();
+QStringList Chart::TickLabels(ChartAxis axis) const {
+  if (RangeOf(axis).IsEmpty()) return {};
+  FitSurface();
+  const QVector<QString> labels = plot_->Axis(axis).tickVectorLabels();
   return QStringList(labels.begin(), labels.end());
 }
 
-void Chart::setAxesShown(bool shown) {
+void Chart::SetAxesShown(bool shown) {
   axesShown_ = shown;
-  for (ChartAxis axis : kBothAxes) applyAxisVisibility(axis);
-  requestRedraw();
+  for (ChartAxis axis : kBothAxes) ApplyAxisVisibility(axis);
+  RequestRedraw();
 }
 
 // An empty range cannot be drawn: the axis then spans one unit either side of its value and
 // shows neither ticks, labels nor grid, while minimum() and maximum() still report the range.
-void Chart::applyRange(ChartAxis axis) {
-  const Range &range = rangeOf(axis);
-  if (range.isEmpty())
-    plot_->axis(axis).setRange(range.minimum - 1, range.minimum + 1);
+void Chart::ApplyRange(ChartAxis axis) {
+  const Range &range = RangeOf(axis);
+  if (range.IsEmpty())
+    plot_->Axis(axis).setRange(range.minimum - 1, range.minimum + 1);
   else
-    plot_->axis(axis).setRange(range.minimum, range.maximum);
-  applyAxisVisibility(axis);
+    plot_->Axis(axis).setRange(range.minimum, range.maximum);
+  ApplyAxisVisibility(axis);
 }
 
-void Chart::applyAxisVisibility(ChartAxis axis) {
-  QCPAxis &shown = plot_->axis(axis);
-  const bool spans = !rangeOf(axis).isEmpty();
+void Chart::ApplyAxisVisibility(ChartAxis axis) {
+  QCPAxis &shown = plot_->Axis(axis);
+  const bool spans = !RangeOf(axis).IsEmpty();
   shown.setVisible(axesShown_);
   shown.setTicks(spans);
   shown.setTickLabels(spans);
   shown.grid()->setVisible(axesShown_ && spans && gridShown_[indexOf(axis)]);
 }
 
-Chart::Range &Chart::rangeOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? ranges_.bottom : ranges_.left; }
+Chart::Range &Chart::RangeOf(ChartAxis axis) { return axis == ChartAxis::Bottom ? ranges_.bottom : ranges_.left; }
 
-const Chart::Range &Chart::rangeOf(ChartAxis axis) const {
+const Chart::Range &Chart::RangeOf(ChartAxis axis) const {
   return axis == ChartAxis::Bottom ? ranges_.bottom : ranges_.left;
 }
 
 // --- appearance -------------------------------------------------------------------------------
 
-void Chart::setGridShown(ChartAxis axis, bool shown) {
+void Chart::SetGridShown(ChartAxis axis, bool shown) {
   gridShown_[indexOf(axis)] = shown;
-  applyAxisVisibility(axis);
-  requestRedraw();
+  ApplyAxisVisibility(axis);
+  RequestRedraw();
 }
 
-bool Chart::isGridShown(ChartAxis axis) const { return gridShown_[indexOf(axis)]; }
+bool Chart::IsGridShown(ChartAxis axis) const { return gridShown_[indexOf(axis)]; }
 
-void Chart::setGridColor(ChartAxis axis, const QColor &color) {
-  QCPGrid &grid = *plot_->axis(axis).grid();
-  grid.setPen(recoloured(grid.pen(), color));
-  requestRedraw();
+void Chart::SetGridColor(ChartAxis axis, const QColor &color) {
+  QCPGrid &grid = *plot_->Axis(axis).grid();
+  grid.setPen(Recoloured(grid.pen(), color));
+  RequestRedraw();
 }
 
-QColor Chart::gridColor(ChartAxis axis) const { return plot_->axis(axis).grid()->pen().color(); }
+QColor Chart::GridColor(ChartAxis axis) const { return plot_->Axis(axis).grid()->pen().color(); }
 
-void Chart::setAxisLineColor(ChartAxis axis, const QColor &color) {
-  QCPAxis &line = plot_->axis(axis);
-  line.setBasePen(recoloured(line.basePen(), color));
-  requestRedraw();
+void Chart::SetAxisLineColor(ChartAxis axis, const QColor &color) {
+  QCPAxis &line = plot_->Axis(axis);
+  line.setBasePen(Recoloured(line.basePen(), color));
+  RequestRedraw();
 }
 
-QColor Chart::axisLineColor(ChartAxis axis) const { return plot_->axis(axis).basePen().color(); }
+QColor Chart::AxisLineColor(ChartAxis axis) const { return plot_->Axis(axis).basePen().color(); }
 
-void Chart::setTickColor(ChartAxis axis, const QColor &color) {
-  QCPAxis &ticks = plot_->axis(axis);
-  ticks.setTickPen(recoloured(ticks.tickPen(), color));
-  requestRedraw();
+void Chart::SetTickColor(ChartAxis axis, const QColor &color) {
+  QCPAxis &ticks = plot_->Axis(axis);
+  ticks.setTickPen(Recoloured(ticks.tickPen(), color));
+  RequestRedraw();
 }
 
-QColor Chart::tickColor(ChartAxis axis) const { return plot_->axis(axis).tickPen().color(); }
+QColor Chart::TickColor(ChartAxis axis) const { return plot_->Axis(axis).tickPen().color(); }
 
-void Chart::setMinorTickColor(ChartAxis axis, const QColor &color) {
-  QCPAxis &ticks = plot_->axis(axis);
-  ticks.setSubTickPen(recoloured(ticks.subTickPen(), color));
-  requestRedraw();
+void Chart::SetMinorTickColor(ChartAxis axis, const QColor &color) {
+  QCPAxis &ticks = plot_->Axis(axis);
+  ticks.setSubTickPen(Recoloured(ticks.subTickPen(), color));
+  RequestRedraw();
 }
 
-void Chart::setLabelColor(ChartAxis axis, const QColor &color) {
-  plot_->axis(axis).setTickLabelColor(color);
-  requestRedraw();
+void Chart::SetLabelColor(ChartAxis axis, const QColor &color) {
+  plot_->Axis(axis).setTickLabelColor(color);
+  RequestRedraw();
 }
 
-QColor Chart::labelColor(ChartAxis axis) const { return plot_->axis(axis).tickLabelColor(); }
+QColor Chart::LabelColor(ChartAxis axis) const { return plot_->Axis(axis).tickLabelColor(); }
 
-void Chart::setMarginsPercent(const QMarginsF &margins) {
-  plot_->setMarginsPercent(margins);
-  requestRedraw();
+void Chart::SetMarginsPercent(const QMarginsF &margins) {
+  plot_->SetMarginsPercent(margins);
+  RequestRedraw();
 }
 
-void Chart::setBackgroundColors(const QColor &bottom, const QColor &top) {
-  plot_->setBackgroundColors(bottom, top);
-  requestRedraw();
+void Chart::SetBackgroundColors(const QColor &bottom, const QColor &top) {
+  plot_->SetBackgroundColors(bottom, top);
+  RequestRedraw();
 }
 
-QColor Chart::backgroundBottomColor() const { return plot_->bottomColor(); }
+QColor Chart::BackgroundBottomColor() const { return plot_->BottomColor(); }
 
-QColor Chart::backgroundTopColor() const { return plot_->topColor(); }
+QColor Chart::BackgroundTopColor() const { return plot_->TopColor(); }
 
-void Chart::setLegendShown(bool shown) {
+void Chart::SetLegendShown(bool shown) {
   legendShown_ = shown;
-  plot_->invalidateLegend();
-  requestRedraw();
+  plot_->InvalidateLegend();
+  RequestRedraw();
 }
 
-QColor Chart::legendColor() const { return plot_->legend->brush().color(); }
+QColor Chart::LegendColor() const { return plot_->legend->brush().color(); }
 
 // --- series -----------------------------------------------------------------------------------
 
-void Chart::adoptSeries(std::unique_ptr<Series> series) {
-  QCPAbstractPlottable *plottable = plottableFor(*series, plot_->axis(ChartAxis::Bottom), plot_->axis(ChartAxis::Left));
-  plottable->setLayer(plot_->plottableLayer());
-  series->listener_ = [this](Series &changed, Series::Change change) { seriesChanged(changed, change); };
+void Chart::AdoptSeries(std::unique_ptr<Series> series) {
+  QCPAbstractPlottable *plottable = PlottableFor(*series, plot_->Axis(ChartAxis::Bottom), plot_->Axis(ChartAxis::Left));
+  plottable->setLayer(plot_->PlottableLayer());
+  series->listener_ = [this](Series &changed, Series::Change change) { SeriesChanged(changed, change); };
   series_.push_back({std::move(series), plottable});
-  applyStyle(series_.back());
-  restack();
-  plot_->invalidateLegend();
-  requestRedraw();
+  ApplyStyle(series_.back());
+  Restack();
+  plot_->InvalidateLegend();
+  RequestRedraw();
 }
 
-int Chart::seriesCount() const { return static_cast<int>(series_.size()); }
+int Chart::SeriesCount() const { return static_cast<int>(series_.size()); }
 
-Series *Chart::series(int index) const {
-  if (index < 0 || index >= seriesCount()) return nullptr;
+Series *Chart::SeriesAt(int index) const {
+  if (index < 0 || index >= SeriesCount()) return nullptr;
   return series_[index].series.get();
 }
 
-void Chart::exchangeSeries(int first, int second) {
-  if (!series(first) || !series(second) || first == second) return;
+void Chart::ExchangeSeries(int first, int second) {
+  if (!SeriesAt(first) || !SeriesAt(second) || first == second) return;
   std::swap(series_[first], series_[second]);
-  restack();
-  plot_->invalidateLegend();
-  requestRedraw();
+  Restack();
+  plot_->InvalidateLegend();
+  RequestRedraw();
 }
 
-void Chart::moveSeriesTowardsFront(int index) { exchangeSeries(index, index - 1); }
+void Chart::MoveSeriesTowardsFront(int index) { ExchangeSeries(index, index - 1); }
 
-void Chart::moveSeriesTowardsBack(int index) { exchangeSeries(index, index + 1); }
+void Chart::MoveSeriesTowardsBack(int index) { ExchangeSeries(index, index + 1); }
 
-void Chart::removeSeries(int index) {
-  if (!series(index)) return;
+void Chart::RemoveSeries(int index) {
+  if (!SeriesAt(index)) return;
   plot_->removePlottable(series_[index].plottable);
   series_.erase(series_.begin() + index);
-  restack();
-  plot_->invalidateLegend();
-  requestRedraw();
+  Restack();
+  plot_->InvalidateLegend();
+  RequestRedraw();
 }
 
-void Chart::removeAllSeries() {
-  while (!series_.empty()) removeSeries(seriesCount() - 1);
+void Chart::RemoveAllSeries() {
+  while (!series_.empty()) RemoveSeries(SeriesCount() - 1);
 }
 
-void Chart::seriesChanged(Series &series, Series::Change change) {
+void Chart::SeriesChanged(Series &series, Series::Change change) {
   if (change == Series::Change::Style) {
     const auto entry =
         std::find_if(series_.begin(), series_.end(), [&](const Entry &e) { return e.series.get() == &series; });
-    applyStyle(*entry);
-    plot_->invalidateLegend();
+    ApplyStyle(*entry);
+    plot_->InvalidateLegend();
   }
-  requestRedraw();
+  RequestRedraw();
 }
 
-void Chart::applyStyle(const Entry &entry) {
-  entry.plottable->setPen(entry.series->pen());
-  entry.plottable->setName(entry.series->title());
-  entry.plottable->setVisible(entry.series->isShown());
+void Chart::ApplyStyle(const Entry &entry) {
+  entry.plottable->setPen(entry.series->Pen());
+  entry.plottable->setName(entry.series->Title());
+  entry.plottable->setVisible(entry.series->IsShown());
 }
 
 // The series order is the drawing order.
-void Chart::restack() {
+void Chart::Restack() {
   std::vector<QCPAbstractPlottable *> order;
   order.reserve(series_.size());
   for (const Entry &entry : series_) order.push_back(entry.plottable);
-  plot_->seriesGroup().setPlottables(std::move(order));
+  plot_->Group().SetPlottables(std::move(order));
 }
 
 // One row per shown series in the legend, in series order; called by the surface before it lays
 // itself out, so that a change of many series fills the legend once.
-void Chart::fillLegend() {
+void Chart::FillLegend() {
   QCPLegend &legend = *plot_->legend;
   legend.clearItems();
   for (const Entry &entry : series_)
-    if (entry.series->isListedInLegend() && entry.series->isShown())
+    if (entry.series->IsListedInLegend() && entry.series->IsShown())
       legend.addItem(new QCPPlottableLegendItem(&legend, entry.plottable));
-  plot_->setLegendShown(legendShown_ && legend.itemCount() > 0);
+  plot_->SetLegendShown(legendShown_ && legend.itemCount() > 0);
 }
 
 // --- zoom and scroll --------------------------------------------------------------------------
 
-void Chart::setZoomEnabled(bool enabled) { zoomEnabled_ = enabled; }
+void Chart::SetZoomEnabled(bool enabled) { zoomEnabled_ = enabled; }
 
-void Chart::setScrollEnabled(bool enabled) { scrollEnabled_ = enabled; }
+void Chart::SetScrollEnabled(bool enabled) { scrollEnabled_ = enabled; }
 
-void Chart::zoomToPixels(int left, int top, int right, int bottom) {
-  const double x0 = pixelToValue(ChartAxis::Bottom, std::min(left, right));
-  const double x1 = pixelToValue(ChartAxis::Bottom, std::max(left, right));
-  const double y0 = pixelToValue(ChartAxis::Left, std::max(top, bottom));
-  const double y1 = pixelToValue(ChartAxis::Left, std::min(top, bottom));
-  announceViewChange();
-  zoomToValues(x0, x1, y0, y1);
+void Chart::ZoomToPixels(int left, int top, int right, int bottom) {
+  const double x0 = PixelToValue(ChartAxis::Bottom, std::min(left, right));
+  const double x1 = PixelToValue(ChartAxis::Bottom, std::max(left, right));
+  const double y0 = PixelToValue(ChartAxis::Left, std::max(top, bottom));
+  const double y1 = PixelToValue(ChartAxis::Left, std::min(top, bottom));
+  AnnounceViewChange();
+  ZoomToValues(x0, x1, y0, y1);
 }
 
-void Chart::zoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum) {
-  saveRangesOnce();
-  setRange(ChartAxis::Bottom, bottomMinimum, bottomMaximum);
-  setRange(ChartAxis::Left, leftMinimum, leftMaximum);
-  emit zoomed();
+void Chart::ZoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum) {
+  SaveRangesOnce();
+  SetRange(ChartAxis::Bottom, bottomMinimum, bottomMaximum);
+  SetRange(ChartAxis::Left, leftMinimum, leftMaximum);
+  emit Zoomed();
 }
 
-void Chart::zoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
+void Chart::ZoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
   Ranges proposed = ranges_;
   for (ChartAxis axis : kBothAxes) {
     const double factor = axis == ChartAxis::Bottom ? bottomFactor : leftFactor;
     Range &range = axis == ChartAxis::Bottom ? proposed.bottom : proposed.left;
-    if (factor == 1 || range.isEmpty()) continue;
-    const double about = pixelToValue(axis, axis == ChartAxis::Bottom ? pixel.x() : pixel.y());
+    if (factor == 1 || range.IsEmpty()) continue;
+    const double about = PixelToValue(axis, axis == ChartAxis::Bottom ? pixel.x() : pixel.y());
     Range scaled{about - (about - range.minimum) * factor, about + (range.maximum - about) * factor};
     if (viewLimit_) viewLimit_(axis, scaled.minimum, scaled.maximum);
     const double size = std::max(std::fabs(scaled.minimum), std::fabs(scaled.maximum));
@@ -323,36 +323,36 @@ void Chart::zoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
   if (proposed.bottom.minimum == ranges_.bottom.minimum && proposed.bottom.maximum == ranges_.bottom.maximum &&
       proposed.left.minimum == ranges_.left.minimum && proposed.left.maximum == ranges_.left.maximum)
     return;
-  announceViewChange();
-  zoomToValues(proposed.bottom.minimum, proposed.bottom.maximum, proposed.left.minimum, proposed.left.maximum);
+  AnnounceViewChange();
+  ZoomToValues(proposed.bottom.minimum, proposed.bottom.maximum, proposed.left.minimum, proposed.left.maximum);
 }
 
-void Chart::scrollByPixels(QPoint movement) {
+void Chart::ScrollByPixels(QPoint movement) {
   for (ChartAxis axis : kBothAxes) {
     const int pixels = axis == ChartAxis::Bottom ? movement.x() : movement.y();
-    const Range range = rangeOf(axis);
-    if (pixels == 0 || range.isEmpty()) continue;
+    const Range range = RangeOf(axis);
+    if (pixels == 0 || range.IsEmpty()) continue;
     // Dragging moves the picture with the mouse, so the range moves the other way.
-    const double shift = pixelToValue(axis, 0) - pixelToValue(axis, pixels);
+    const double shift = PixelToValue(axis, 0) - PixelToValue(axis, pixels);
     const double minimum = range.minimum + shift;
     const double maximum = range.maximum + shift;
     if (!scrollPermission_(axis, minimum, maximum)) continue;
-    announceViewChange();
-    saveRangesOnce();
-    setRange(axis, minimum, maximum);
+    AnnounceViewChange();
+    SaveRangesOnce();
+    SetRange(axis, minimum, maximum);
   }
 }
 
-void Chart::undoZoom() {
+void Chart::UndoZoom() {
   if (!savedRanges_) return;
-  announceViewChange();
+  AnnounceViewChange();
   ranges_ = *savedRanges_;
   savedRanges_.reset();
-  for (ChartAxis axis : kBothAxes) applyRange(axis);
-  requestRedraw();
+  for (ChartAxis axis : kBothAxes) ApplyRange(axis);
+  RequestRedraw();
 }
 
-void Chart::saveRangesOnce() {
+void Chart::SaveRangesOnce() {
   if (!savedRanges_) savedRanges_ = ranges_;
 }
 
@@ -361,39 +361,39 @@ void Chart::holdViewAnnouncements(bool hold) {
   announcedWhileHeld_ = false;
 }
 
-void Chart::announceViewChange() {
+void Chart::AnnounceViewChange() {
   if (announcementsHeld_ && announcedWhileHeld_) return;
   announcedWhileHeld_ = announcementsHeld_;
-  emit viewAboutToChange();
+  emit ViewAboutToChange();
 }
 
-void Chart::setScrollPermission(ScrollPermission permission) { scrollPermission_ = std::move(permission); }
+void Chart::SetScrollPermission(ScrollPermission permission) { scrollPermission_ = std::move(permission); }
 
-void Chart::setViewLimit(ViewLimit limit) { viewLimit_ = std::move(limit); }
+void Chart::SetViewLimit(ViewLimit limit) { viewLimit_ = std::move(limit); }
 
-void Chart::setToolTipSource(ToolTipSource source) { toolTipSource_ = std::move(source); }
+void Chart::SetToolTipSource(ToolTipSource source) { toolTipSource_ = std::move(source); }
 
-void Chart::setBeforeSeriesHook(BeforeSeriesHook hook) {
-  plot_->underlay().setHook(std::move(hook));
-  requestRedraw();
+void Chart::SetBeforeSeriesHook(BeforeSeriesHook hook) {
+  plot_->Underlay().SetHook(std::move(hook));
+  RequestRedraw();
 }
 
 // --- drawing and output -----------------------------------------------------------------------
 
-void Chart::requestRedraw() {
-  plot_->invalidateLayout();
+void Chart::RequestRedraw() {
+  plot_->InvalidateLayout();
   plot_->replot(QCustomPlot::rpQueuedReplot);
 }
 
-void Chart::redraw() { requestRedraw(); }
+void Chart::Redraw() { RequestRedraw(); }
 
-void Chart::redrawNow() {
-  plot_->ensureLayout();
+void Chart::RedrawNow() {
+  plot_->EnsureLayout();
   plot_->replot(QCustomPlot::rpImmediateRefresh);
 }
 
-QImage Chart::toImage(qreal devicePixelRatio) const {
-  fitSurface();
+QImage Chart::ToImage(qreal devicePixelRatio) const {
+  FitSurface();
   QImage image(size() * devicePixelRatio, QImage::Format_RGB32);
   image.setDevicePixelRatio(devicePixelRatio);
   image.fill(Qt::white);
@@ -402,9 +402,9 @@ QImage Chart::toImage(qreal devicePixelRatio) const {
   return image;
 }
 
-void Chart::paint(QPainter &painter, const QRectF &target) const {
+void Chart::Paint(QPainter &painter, const QRectF &target) const {
   if (width() <= 0 || height() <= 0) return;
-  fitSurface();
+  FitSurface();
   // The drawing is recorded once and replayed scaled, so any painter can take it.
   QPicture picture;
   {
@@ -425,13 +425,13 @@ void Chart::paint(QPainter &painter, const QRectF &target) const {
   painter.restore();
 }
 
-bool Chart::print(QPrinter &printer) const {
+bool Chart::Print(QPrinter &printer) const {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
   const QMarginsF margins(page.width() * kPrintMarginShare, page.height() * kPrintMarginShare,
                           page.width() * kPrintMarginShare, page.height() * kPrintMarginShare);
-  paint(painter, page.marginsRemoved(margins));
+  Paint(painter, page.marginsRemoved(margins));
   return painter.end();
 }
 
@@ -440,9 +440,9 @@ bool Chart::print(QPrinter &printer) const {
 // A hidden chart gets its resize event only when shown; drawing or measuring it before then
 // must not find the surface at its old size, or the layout changes mid-drawing and the pixels
 // measured are not the ones drawn.
-void Chart::fitSurface() const {
+void Chart::FitSurface() const {
   if (plot_->size() != size()) plot_->setGeometry(rect());
-  plot_->ensureLayout();
+  plot_->EnsureLayout();
 }
 
 bool Chart::event(QEvent *event) {
@@ -459,7 +459,7 @@ bool Chart::event(QEvent *event) {
 
 void Chart::resizeEvent(QResizeEvent *event) {
   plot_->setGeometry(rect());
-  requestRedraw();
+  RequestRedraw();
   QWidget::resizeEvent(event);
 }
 
@@ -468,18 +468,18 @@ void Chart::wheelEvent(QWheelEvent *event) {
   const QPointF at = event->position();
   const QPoint angle = event->angleDelta();
   const int notches = angle.y() != 0 ? angle.y() : angle.x();
-  if (!zoomEnabled_ || notches == 0 || !plotArea().contains(at.toPoint())) return QWidget::wheelEvent(event);
+  if (!zoomEnabled_ || notches == 0 || !PlotArea().contains(at.toPoint())) return QWidget::wheelEvent(event);
   const double factor = std::pow(kWheelNotchFactor, notches / kWheelNotchAngle);
   const Qt::KeyboardModifiers modifiers = event->modifiers();
-  zoomAbout(at, modifiers & Qt::ControlModifier ? 1 : factor, modifiers & Qt::ShiftModifier ? 1 : factor);
+  ZoomAbout(at, modifiers & Qt::ControlModifier ? 1 : factor, modifiers & Qt::ShiftModifier ? 1 : factor);
   event->accept();
 }
 
-void Chart::mousePressEvent(QMouseEvent *event) { mouse_->press(*event); }
+void Chart::mousePressEvent(QMouseEvent *event) { mouse_->Press(*event); }
 
 void Chart::mouseMoveEvent(QMouseEvent *event) {
-  emit mouseMoved(event->position().toPoint());
-  mouse_->move(*event);
+  emit MouseMoved(event->position().toPoint());
+  mouse_->Move(*event);
 }
 
-void Chart::mouseReleaseEvent(QMouseEvent *event) { mouse_->release(*event); }
+void Chart::mouseReleaseEvent(QMouseEvent *event) { mouse_->Release(*event); }

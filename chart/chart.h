@@ -39,100 +39,100 @@ class Chart : public QWidget {
   ~Chart() override;
 
   // Axes. A range with minimum above maximum is put in order.
-  void setRange(ChartAxis axis, double minimum, double maximum);
-  double minimum(ChartAxis axis) const;
-  double maximum(ChartAxis axis) const;
-  double valueToPixel(ChartAxis axis, double value) const;
-  double pixelToValue(ChartAxis axis, double pixel) const;
+  void SetRange(ChartAxis axis, double minimum, double maximum);
+  double Minimum(ChartAxis axis) const;
+  double Maximum(ChartAxis axis) const;
+  double ValueToPixel(ChartAxis axis, double value) const;
+  double PixelToValue(ChartAxis axis, double pixel) const;
   // The pixels from the one of each axis's minimum to the one of its maximum, borders included.
-  QRect plotArea() const;
+  QRect PlotArea() const;
   // The labels drawn along an axis, in order.
-  QStringList tickLabels(ChartAxis axis) const;
+  QStringList TickLabels(ChartAxis axis) const;
   // Hidden axes take no room and draw no grid.
-  void setAxesShown(bool shown);
+  void SetAxesShown(bool shown);
 
   // Appearance.
-  void setGridShown(ChartAxis axis, bool shown);
-  bool isGridShown(ChartAxis axis) const;
-  void setGridColor(ChartAxis axis, const QColor &color);
-  QColor gridColor(ChartAxis axis) const;
-  void setAxisLineColor(ChartAxis axis, const QColor &color);
-  QColor axisLineColor(ChartAxis axis) const;
-  void setTickColor(ChartAxis axis, const QColor &color);
-  QColor tickColor(ChartAxis axis) const;
-  void setMinorTickColor(ChartAxis axis, const QColor &color);
-  void setLabelColor(ChartAxis axis, const QColor &color);
-  QColor labelColor(ChartAxis axis) const;
+  void SetGridShown(ChartAxis axis, bool shown);
+  bool IsGridShown(ChartAxis axis) const;
+  void SetGridColor(ChartAxis axis, const QColor &color);
+  QColor GridColor(ChartAxis axis) const;
+  void SetAxisLineColor(ChartAxis axis, const QColor &color);
+  QColor AxisLineColor(ChartAxis axis) const;
+  void SetTickColor(ChartAxis axis, const QColor &color);
+  QColor TickColor(ChartAxis axis) const;
+  void SetMinorTickColor(ChartAxis axis, const QColor &color);
+  void SetLabelColor(ChartAxis axis, const QColor &color);
+  QColor LabelColor(ChartAxis axis) const;
   // Margins around the plot area and legend, in percent of the chart's width and height.
-  void setMarginsPercent(const QMarginsF &margins);
+  void SetMarginsPercent(const QMarginsF &margins);
   // Vertical gradient from the bottom colour to the top colour.
-  void setBackgroundColors(const QColor &bottom, const QColor &top);
-  QColor backgroundBottomColor() const;
-  QColor backgroundTopColor() const;
-  void setLegendShown(bool shown);
-  QColor legendColor() const;
+  void SetBackgroundColors(const QColor &bottom, const QColor &top);
+  QColor BackgroundBottomColor() const;
+  QColor BackgroundTopColor() const;
+  void SetLegendShown(bool shown);
+  QColor LegendColor() const;
 
   // Series, drawn in order, later ones over earlier ones. The chart owns what it is given.
   template <typename S>
-  S *addSeries(std::unique_ptr<S> series) {
+  S *AddSeries(std::unique_ptr<S> series) {
     S *added = series.get();
-    adoptSeries(std::move(series));
+    AdoptSeries(std::move(series));
     return added;
   }
-  int seriesCount() const;
-  Series *series(int index) const;
-  void exchangeSeries(int first, int second);
+  int SeriesCount() const;
+  Series *SeriesAt(int index) const;
+  void ExchangeSeries(int first, int second);
   // Exchanges a series with its predecessor; nothing happens for the first.
-  void moveSeriesTowardsFront(int index);
+  void MoveSeriesTowardsFront(int index);
   // Exchanges a series with its successor; nothing happens for the last.
-  void moveSeriesTowardsBack(int index);
-  void removeSeries(int index);
-  void removeAllSeries();
+  void MoveSeriesTowardsBack(int index);
+  void RemoveSeries(int index);
+  void RemoveAllSeries();
 
   // Zoom and scroll.
-  void setZoomEnabled(bool enabled);
-  bool isZoomEnabled() const { return zoomEnabled_; }
-  void setScrollEnabled(bool enabled);
-  bool isScrollEnabled() const { return scrollEnabled_; }
+  void SetZoomEnabled(bool enabled);
+  bool IsZoomEnabled() const { return zoomEnabled_; }
+  void SetScrollEnabled(bool enabled);
+  bool IsScrollEnabled() const { return scrollEnabled_; }
   // Zooms both axes to a rectangle in pixels; each pair of sides is put in order first.
-  void zoomToPixels(int left, int top, int right, int bottom);
+  void ZoomToPixels(int left, int top, int right, int bottom);
   // Shifts the view by a mouse movement, one axis at a time, as far as the permission allows.
-  void scrollByPixels(QPoint movement);
+  void ScrollByPixels(QPoint movement);
   // Scales each axis's range by its factor about the value at a pixel (1 leaves the axis), then
   // hands it to the view limit; a zoom like any other. Nothing happens where the range would
   // become too narrow for a double to tell its ends apart.
-  void zoomAbout(QPointF pixel, double bottomFactor, double leftFactor);
+  void ZoomAbout(QPointF pixel, double bottomFactor, double leftFactor);
   // Shows the given ranges as a zoom does, without announcing a change of view.
-  void zoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum);
+  void ZoomToValues(double bottomMinimum, double bottomMaximum, double leftMinimum, double leftMaximum);
   // Restores the ranges saved before the first zoom or scroll since the last restore.
-  void undoZoom();
-  bool isZoomed() const { return savedRanges_.has_value(); }
+  void UndoZoom();
+  bool IsZoomed() const { return savedRanges_.has_value(); }
   // While held, a run of scroll steps (one drag) announces the change of view once.
   void holdViewAnnouncements(bool hold);
 
-  void setScrollPermission(ScrollPermission permission);
-  void setViewLimit(ViewLimit limit);
-  void setBeforeSeriesHook(BeforeSeriesHook hook);
-  void setToolTipSource(ToolTipSource source);
+  void SetScrollPermission(ScrollPermission permission);
+  void SetViewLimit(ViewLimit limit);
+  void SetBeforeSeriesHook(BeforeSeriesHook hook);
+  void SetToolTipSource(ToolTipSource source);
 
   // Output.
   // Redraws at the next turn of the event loop, as every change does.
-  void redraw();
-  void redrawNow();
+  void Redraw();
+  void RedrawNow();
   // The chart as a screen of the given device pixel ratio shows it, in an image of that many
   // pixels per pixel of the chart; at ratio 1 as large as the chart.
-  QImage toImage(qreal devicePixelRatio = 1) const;
+  QImage ToImage(qreal devicePixelRatio = 1) const;
   // Draws the chart, scaled keeping its proportions, centred in a target rectangle.
-  void paint(QPainter &painter, const QRectF &target) const;
+  void Paint(QPainter &painter, const QRectF &target) const;
   // One page: the chart within margins of a tenth of the page.
-  bool print(QPrinter &printer) const;
+  bool Print(QPrinter &printer) const;
 
  signals:
-  void zoomed();
+  void Zoomed();
   // Before a zoom, a restore or a scroll changes the ranges the user sees.
-  void viewAboutToChange();
-  void redrawn();
-  void mouseMoved(QPoint position);
+  void ViewAboutToChange();
+  void Redrawn();
+  void MouseMoved(QPoint position);
 
  protected:
   bool event(QEvent *event) override;
@@ -146,26 +146,26 @@ class Chart : public QWidget {
   struct Range {
     double minimum = 0;
     double maximum = 0;
-    bool isEmpty() const { return !(maximum > minimum); }
+    bool IsEmpty() const { return !(maximum > minimum); }
   };
   struct Ranges {
     Range bottom, left;
   };
   struct Entry;  // a series and what draws it
 
-  void adoptSeries(std::unique_ptr<Series> series);
-  void seriesChanged(Series &series, Series::Change change);
-  void applyStyle(const Entry &entry);
-  void restack();
-  void fillLegend();
-  void applyAxisVisibility(ChartAxis axis);
-  void applyRange(ChartAxis axis);
-  Range &rangeOf(ChartAxis axis);
-  const Range &rangeOf(ChartAxis axis) const;
-  void saveRangesOnce();
-  void announceViewChange();
-  void requestRedraw();
-  void fitSurface() const;
+  void AdoptSeries(std::unique_ptr<Series> series);
+  void SeriesChanged(Series &series, Series::Change change);
+  void ApplyStyle(const Entry &entry);
+  void Restack();
+  void FillLegend();
+  void ApplyAxisVisibility(ChartAxis axis);
+  void ApplyRange(ChartAxis axis);
+  Range &RangeOf(ChartAxis axis);
+  const Range &RangeOf(ChartAxis axis) const;
+  void SaveRangesOnce();
+  void AnnounceViewChange();
+  void RequestRedraw();
+  void FitSurface() const;
 
   PlotSurface *plot_;
   std::unique_ptr<ChartMouse> mouse_;

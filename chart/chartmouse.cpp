@@ -12,7 +12,7 @@ namespace {
 // A drag must exceed this many pixels in both directions to zoom or to undo the zoom.
 constexpr int kMinimumDrag = 16;
 
-QPoint positionOf(const QMouseEvent &event)
+QPoint PositionOf(const QMouseEvent &event)
 {
   return event.position().toPoint();
 }
@@ -24,55 +24,55 @@ ChartMouse::ChartMouse(Chart &chart)
 {
 }
 
-void ChartMouse::press(const QMouseEvent &event)
+void ChartMouse::Press(const QMouseEvent &event)
 {
-  const QPoint at = positionOf(event);
-  if (drag_ != Drag::None || !chart_.plotArea().contains(at))
+  const QPoint at = PositionOf(event);
+  if (drag_ != Drag::None || !chart_.PlotArea().contains(at))
     return;
-  if (event.button() == Qt::LeftButton && chart_.isZoomEnabled()) {
+  if (event.button() == Qt::LeftButton && chart_.IsZoomEnabled()) {
     drag_ = Drag::Zoom;
     start_ = at;
     band_->setGeometry(QRect(at, QSize()));
     band_->show();
-  } else if (event.button() == Qt::RightButton && chart_.isScrollEnabled()) {
+  } else if (event.button() == Qt::RightButton && chart_.IsScrollEnabled()) {
     drag_ = Drag::Scroll;
     last_ = at;
     chart_.holdViewAnnouncements(true);
   }
 }
 
-void ChartMouse::move(const QMouseEvent &event)
+void ChartMouse::Move(const QMouseEvent &event)
 {
-  const QPoint at = positionOf(event);
+  const QPoint at = PositionOf(event);
   if (drag_ == Drag::Zoom) {
     band_->setGeometry(QRect(start_, at).normalized());
   } else if (drag_ == Drag::Scroll) {
-    chart_.scrollByPixels(at - last_);
+    chart_.ScrollByPixels(at - last_);
     last_ = at;
   }
 }
 
-void ChartMouse::release(const QMouseEvent &event)
+void ChartMouse::Release(const QMouseEvent &event)
 {
-  const QPoint at = positionOf(event);
+  const QPoint at = PositionOf(event);
   if (drag_ == Drag::Zoom && event.button() == Qt::LeftButton) {
     drag_ = Drag::None;
     band_->hide();
-    finishZoom(at);
+    FinishZoom(at);
   } else if (drag_ == Drag::Scroll && event.button() == Qt::RightButton) {
     drag_ = Drag::None;
-    chart_.scrollByPixels(at - last_);
+    chart_.ScrollByPixels(at - last_);
     chart_.holdViewAnnouncements(false);
   }
 }
 
-void ChartMouse::finishZoom(QPoint end)
+void ChartMouse::FinishZoom(QPoint end)
 {
   const QPoint drag = end - start_;
   if (std::abs(drag.x()) <= kMinimumDrag || std::abs(drag.y()) <= kMinimumDrag)
     return;
   if (drag.x() > 0 && drag.y() > 0)
-    chart_.zoomToPixels(start_.x(), start_.y(), end.x(), end.y());
+    chart_.ZoomToPixels(start_.x(), start_.y(), end.x(), end.y());
   else
-    chart_.undoZoom();
+    chart_.UndoZoom();
 }

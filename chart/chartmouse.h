@@ -13,14 +13,14 @@ class ChartMouse {
 public:
   explicit ChartMouse(Chart &chart);
 
-  void press(const QMouseEvent &event);
-  void move(const QMouseEvent &event);
-  void release(const QMouseEvent &event);
+  void Press(const QMouseEvent &event);
+  void Move(const QMouseEvent &event);
+  void Release(const QMouseEvent &event);
 
 private:
   enum class Drag { None, Zoom, Scroll };
 
-  void finishZoom(QPoint end);
+  void FinishZoom(QPoint end);
 
   Chart &chart_;
   QRubberBand *band_;

@@ -10,6 +10,6 @@ struct ChartPoint {
   double x = 0;
   double y = 0;
 
-  static ChartPoint nullAt(double x) { return {x, std::numeric_limits<double>::quiet_NaN()}; }
-  bool isNull() const { return std::isnan(y); }
+  static ChartPoint NullAt(double x) { return {x, std::numeric_limits<double>::quiet_NaN()}; }
+  bool IsNull() const { return std::isnan(y); }
 };

@@ -11,25 +11,25 @@ constexpr double kUnbounded = std::numeric_limits<double>::infinity();
 
 ColumnEnvelope::ColumnEnvelope(Sink sink) : sink_(std::move(sink)) {}
 
-void ColumnEnvelope::moveTo(QPointF p)
+void ColumnEnvelope::MoveTo(QPointF p)
 {
-  finish();
+  Finish();
   open_ = true;
-  startColumn(p);
+  StartColumn(p);
 }
 
-void ColumnEnvelope::finish()
+void ColumnEnvelope::Finish()
 {
   if (!open_)
     return;
-  flushColumn();
+  FlushColumn();
   if (line_.size() > 1)
     sink_(line_);
   line_.clear();
   open_ = false;
 }
 
-void ColumnEnvelope::startColumn(QPointF p)
+void ColumnEnvelope::StartColumn(QPointF p)
 {
   column_ = columnOf(p.x());
   first_ = low_ = high_ = last_ = p;
@@ -45,7 +45,7 @@ void ColumnEnvelope::startColumn(QPointF p)
 }
 
 // Called with each next point p while last_ is still the point before it.
-void ColumnEnvelope::follow(QPointF p)
+void ColumnEnvelope::Follow(QPointF p)
 {
   const double rise = p.y() - last_.y();
   const int direction = (rise > 0) - (rise < 0);
@@ -54,17 +54,17 @@ void ColumnEnvelope::follow(QPointF p)
       following_ = false;
       return;
     }
-    keepShapeVertex(last_);
-    restartSleeve(last_, p);
-  } else if (!narrowSleeve(p)) {
-    keepShapeVertex(last_);
-    restartSleeve(last_, p);
+    KeepShapeVertex(last_);
+    RestartSleeve(last_, p);
+  } else if (!NarrowSleeve(p)) {
+    KeepShapeVertex(last_);
+    RestartSleeve(last_, p);
   }
   if (direction != 0)
     direction_ = direction;
 }
 
-void ColumnEnvelope::keepShapeVertex(QPointF p)
+void ColumnEnvelope::KeepShapeVertex(QPointF p)
 {
   if (shapeSize_ == int(shape_.size())) {
     following_ = false;
@@ -73,17 +73,17 @@ void ColumnEnvelope::keepShapeVertex(QPointF p)
   shape_[shapeSize_++] = p;
 }
 
-void ColumnEnvelope::restartSleeve(QPointF anchor, QPointF p)
+void ColumnEnvelope::RestartSleeve(QPointF anchor, QPointF p)
 {
   anchor_ = anchor;
   slopeLow_ = -kUnbounded;
   slopeHigh_ = kUnbounded;
-  narrowSleeve(p);
+  NarrowSleeve(p);
 }
 
 // Whether the chord from the anchor to p passes within tolerance of every point since the anchor;
 // if so, narrows the sleeve by p.
-bool ColumnEnvelope::narrowSleeve(QPointF p)
+bool ColumnEnvelope::NarrowSleeve(QPointF p)
 {
   const double dy = p.y() - anchor_.y();
   if (dy == 0)
@@ -105,7 +105,7 @@ bool ColumnEnvelope::narrowSleeve(QPointF p)
   return true;
 }
 
-void ColumnEnvelope::flushColumn()
+void ColumnEnvelope::FlushColumn()
 {
   line_ << first_;
   if (count_ == 1)

@@ -20,7 +20,7 @@ public:
 
   explicit ColumnEnvelope(Sink sink);
 
-  bool isOpen() const { return open_; }
+  bool IsOpen() const { return open_; }
   // floor(), without the library call.
   static long long columnOf(double x)
   {
@@ -28,16 +28,16 @@ public:
     return truncated > x ? truncated - 1 : truncated;
   }
   // Starts a new polyline at p, handing on the one still open.
-  void moveTo(QPointF p);
-  void lineTo(QPointF p)
+  void MoveTo(QPointF p);
+  void LineTo(QPointF p)
   {
     if (columnOf(p.x()) != column_) {
-      flushColumn();
-      startColumn(p);
+      FlushColumn();
+      StartColumn(p);
       return;
     }
     if (following_)
-      follow(p);
+      Follow(p);
     if (p.y() < low_.y()) {
       low_ = p;
       lowAt_ = count_;
@@ -50,18 +50,18 @@ public:
     ++count_;
   }
   // Hands the open polyline, reduced, to the sink.
-  void finish();
+  void Finish();
 
 private:
   static constexpr double kTolerance = 0.125;
   static constexpr int kMaximumTurns = 3;
 
-  void startColumn(QPointF p);
-  void follow(QPointF p);
-  void keepShapeVertex(QPointF p);
-  void restartSleeve(QPointF anchor, QPointF p);
-  bool narrowSleeve(QPointF p);
-  void flushColumn();
+  void StartColumn(QPointF p);
+  void Follow(QPointF p);
+  void KeepShapeVertex(QPointF p);
+  void RestartSleeve(QPointF anchor, QPointF p);
+  bool NarrowSleeve(QPointF p);
+  void FlushColumn();
 
   Sink sink_;
   QPolygonF line_;

@@ -16,7 +16,7 @@ constexpr int kMinorTicksBetweenLabels = 3;
 constexpr int kLabelDecimals = 3;
 
 // The smallest step of the form 1, 2 or 5 times a power of ten that is not below step.
-double roundStepUp(double step)
+double RoundStepUp(double step)
 {
   const double magnitude = std::pow(10.0, std::floor(std::log10(step)));
   for (double mantissa : {1.0, 2.0, 5.0, 10.0})
@@ -25,16 +25,16 @@ double roundStepUp(double step)
   return 10 * magnitude;
 }
 
-double nextStep(double step)
+double NextStep(double step)
 {
-  return roundStepUp(step * 1.01);
+  return RoundStepUp(step * 1.01);
 }
 
 }  // namespace
 
 LabelTicker::LabelTicker(const QCPAxis &axis) : axis_(axis) {}
 
-QString LabelTicker::format(double value)
+QString LabelTicker::Format(double value)
 {
   // Values that round to zero are written without a sign.
   if (std::abs(value) < 0.5 * std::pow(10.0, -kLabelDecimals))
@@ -53,7 +53,7 @@ QString LabelTicker::format(double value)
   return text.left(end);
 }
 
-QString LabelTicker::scientificFormat(double value)
+QString LabelTicker::ScientificFormat(double value)
 {
   char digits[32];
   const char *end =
@@ -71,37 +71,37 @@ QString LabelTicker::scientificFormat(double value)
       QLatin1Char('E') + QString::number(exponent);
 }
 
-QString LabelTicker::label(double value) const
+QString LabelTicker::Label(double value) const
 {
-  return scientific_ ? scientificFormat(value) : format(value);
+  return scientific_ ? ScientificFormat(value) : Format(value);
 }
 
-QString LabelTicker::labelInCurrentForm(double value) const
+QString LabelTicker::LabelInCurrentForm(double value) const
 {
-  return fixedFits(axis_.range()) ? format(value) : scientificFormat(value);
+  return FixedFits(axis_.range()) ? Format(value) : ScientificFormat(value);
 }
 
-bool LabelTicker::fixedFits(const QCPRange &range) const
+bool LabelTicker::FixedFits(const QCPRange &range) const
 {
   if (std::max(std::abs(range.lower), std::abs(range.upper)) >= kLargestFixed)
     return false;
   const QFontMetricsF metrics(axis_.tickLabelFont());
   const double widest =
-      std::max(metrics.horizontalAdvance(format(range.lower)), metrics.horizontalAdvance(format(range.upper)));
+      std::max(metrics.horizontalAdvance(Format(range.lower)), metrics.horizontalAdvance(Format(range.upper)));
   return widest <= axis_.parentPlot()->width() * kWidestFixedShare;
 }
 
 double LabelTicker::getTickStep(const QCPRange &range)
 {
-  scientific_ = !fixedFits(range);
-  const double length = axisLength();
+  scientific_ = !FixedFits(range);
+  const double length = AxisLength();
   if (length <= 0 || range.size() <= 0)
     return QCPAxisTicker::getTickStep(range);
   const double pixelsPerUnit = length / range.size();
-  const double widest = std::max(labelSpace(range.lower), labelSpace(range.upper));
-  double step = roundStepUp(widest / pixelsPerUnit);
-  while (step < range.size() && !labelsFit(step, range, pixelsPerUnit))
-    step = nextStep(step);
+  const double widest = std::max(LabelSpace(range.lower), LabelSpace(range.upper));
+  double step = RoundStepUp(widest / pixelsPerUnit);
+  while (step < range.size() && !LabelsFit(step, range, pixelsPerUnit))
+    step = NextStep(step);
   return step;
 }
 
@@ -112,30 +112,30 @@ int LabelTicker::getSubTickCount(double)
 
 QString LabelTicker::getTickLabel(double tick, const QLocale &, QChar, int)
 {
-  return label(tick);
+  return Label(tick);
 }
 
-double LabelTicker::axisLength() const
+double LabelTicker::AxisLength() const
 {
   const QCPAxisRect *rect = axis_.axisRect();
   return axis_.orientation() == Qt::Horizontal ? rect->width() : rect->height();
 }
 
-double LabelTicker::labelSpace(double value) const
+double LabelTicker::LabelSpace(double value) const
 {
   const QFontMetricsF metrics(axis_.tickLabelFont());
   const double size = axis_.orientation() == Qt::Horizontal
-      ? metrics.horizontalAdvance(label(value))
+      ? metrics.horizontalAdvance(Label(value))
       : metrics.height();
   return size * kLabelRoom;
 }
 
-bool LabelTicker::labelsFit(double step, const QCPRange &range, double pixelsPerUnit) const
+bool LabelTicker::LabelsFit(double step, const QCPRange &range, double pixelsPerUnit) const
 {
   const double room = step * pixelsPerUnit;
   const double last = std::floor(range.upper / step);
   for (double k = std::ceil(range.lower / step); k <= last; ++k)
-    if (labelSpace(k * step) > room)
+    if (LabelSpace(k * step) > room)
       return false;
   return true;
 }

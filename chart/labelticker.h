@@ -12,10 +12,10 @@ class LabelTicker : public QCPAxisTicker {
 public:
   explicit LabelTicker(const QCPAxis &axis);
 
-  static QString format(double value);
-  static QString scientificFormat(double value);
+  static QString Format(double value);
+  static QString ScientificFormat(double value);
   // A value's label in the form the axis takes for its current range.
-  QString labelInCurrentForm(double value) const;
+  QString LabelInCurrentForm(double value) const;
 
 protected:
   double getTickStep(const QCPRange &range) override;
@@ -23,12 +23,12 @@ protected:
   QString getTickLabel(double tick, const QLocale &locale, QChar formatChar, int precision) override;
 
 private:
-  QString label(double value) const;
-  bool fixedFits(const QCPRange &range) const;
-  double axisLength() const;
+  QString Label(double value) const;
+  bool FixedFits(const QCPRange &range) const;
+  double AxisLength() const;
   // Space a label takes along the axis, free room included.
-  double labelSpace(double value) const;
-  bool labelsFit(double step, const QCPRange &range, double pixelsPerUnit) const;
+  double LabelSpace(double value) const;
+  bool LabelsFit(double step, const QCPRange &range, double pixelsPerUnit) const;
 
   const QCPAxis &axis_;
   bool scientific_ = false;

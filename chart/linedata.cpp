@@ -2,24 +2,24 @@
 
 #include <algorithm>
 
-void LineData::assign(std::vector<ChartPoint> points) {
+void LineData::Assign(std::vector<ChartPoint> points) {
   points_ = std::move(points);
   sortedByX_ = std::is_sorted(points_.begin(), points_.end(),
                               [](const ChartPoint &a, const ChartPoint &b) { return a.x < b.x; });
-  changed();
+  Changed();
 }
 
-void LineData::changed() {
+void LineData::Changed() {
   ++version_;
   extentDirty_ = true;
   blocksDirty_ = true;
 }
 
-std::optional<LineData::Extent> LineData::extent() const {
+std::optional<LineData::Extent> LineData::PointExtent() const {
   if (!extentDirty_) return extent_;
   extent_.reset();
   for (const ChartPoint &p : points_) {
-    if (p.isNull()) continue;
+    if (p.IsNull()) continue;
     if (!extent_) {
       extent_ = Extent{p.x, p.x, p.y, p.y};
       continue;
@@ -33,7 +33,7 @@ std::optional<LineData::Extent> LineData::extent() const {
   return extent_;
 }
 
-const std::vector<LineData::Block> &LineData::blocks() const {
+const std::vector<LineData::Block> &LineData::Blocks() const {
   if (!blocksDirty_) return blocks_;
   blocks_.clear();
   for (size_t start = 0; start + kBlockSize <= points_.size(); start += kBlockSize) {
@@ -43,7 +43,7 @@ const std::vector<LineData::Block> &LineData::blocks() const {
     // A null point has no ordinate to be an extreme: the block is then read point by point.
     for (size_t i = start; i < start + kBlockSize; ++i) {
       const ChartPoint &p = points_[i];
-      block.hasNull = block.hasNull || p.isNull();
+      block.hasNull = block.hasNull || p.IsNull();
       block.minX = std::min(block.minX, p.x);
       block.maxX = std::max(block.maxX, p.x);
       if (p.y < points_[lowest].y) lowest = i;

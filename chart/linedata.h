@@ -26,21 +26,21 @@ class LineData {
     bool hasNull;
   };
 
-  void assign(std::vector<ChartPoint> points);
+  void Assign(std::vector<ChartPoint> points);
 
-  const std::vector<ChartPoint> &points() const { return points_; }
+  const std::vector<ChartPoint> &Points() const { return points_; }
   // True when x never decreases from one point to the next, so the visible part can be found by
   // binary search.
-  bool isSortedByX() const { return sortedByX_; }
+  bool IsSortedByX() const { return sortedByX_; }
   // Extent of the ordinary points; empty when there are none.
-  std::optional<Extent> extent() const;
+  std::optional<Extent> PointExtent() const;
   // One block per whole blockSize points.
-  const std::vector<Block> &blocks() const;
+  const std::vector<Block> &Blocks() const;
   // Changes whenever the points do.
-  uint64_t version() const { return version_; }
+  uint64_t Version() const { return version_; }
 
  private:
-  void changed();
+  void Changed();
 
   std::vector<ChartPoint> points_;
   uint64_t version_ = 0;

@@ -42,13 +42,13 @@ class LinePlottable : public QCPAbstractPlottable {
 
   // Whether our own rasteriser can draw for this painter: a raster device, no rotation or shear,
   // the same scale both ways.
-  static bool isRasterTarget(const QPainter &painter);
-  bool isDrawable() const;
+  static bool IsRasterTarget(const QPainter &painter);
+  bool IsDrawable() const;
   // The picture's input for a painter's device transform and the device pixels it may touch;
   // makes ready, on the calling thread, whatever rastering on another thread reads.
-  RasterInput rasterInput(const QTransform &toDevice, const QRect &area) const;
+  RasterInput RasterInputFor(const QTransform &toDevice, const QRect &area) const;
   // Any thread may raster any number of series at once, each into a workspace of its own.
-  void raster(StrokeRaster &workspace, const RasterInput &input) const;
+  void Raster(StrokeRaster &workspace, const RasterInput &input) const;
   // Strokes the series with the painter.
   void draw(QCPPainter *painter) override;
 
@@ -57,10 +57,10 @@ class LinePlottable : public QCPAbstractPlottable {
 
  private:
   // Feeds every visible run, in pixels and cut to clip, to the envelope.
-  void traceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip, double penWidth, const QCPRange &keyRange,
+  void TraceRuns(const AxisMap &toX, const AxisMap &toY, const QRectF &clip, double penWidth, const QCPRange &keyRange,
                  ColumnEnvelope &envelope) const;
   // Index range [first, last) of the points that can reach the view.
-  std::pair<size_t, size_t> visibleSpan(const QCPRange &view) const;
+  std::pair<size_t, size_t> VisibleSpan(const QCPRange &view) const;
 
   std::shared_ptr<const LineData> data_;
 };

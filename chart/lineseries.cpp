@@ -10,22 +10,22 @@ LineSeries::LineSeries() : Series(kMaximumLineWidth), data_(std::make_shared<Lin
 
 LineSeries::~LineSeries() = default;
 
-std::unique_ptr<LineSeries> LineSeries::sharingPointsOf(const LineSeries &other) {
+std::unique_ptr<LineSeries> LineSeries::SharingPointsOf(const LineSeries &other) {
   auto series = std::make_unique<LineSeries>();
   series->data_ = other.data_;
   return series;
 }
 
-void LineSeries::setPoints(std::vector<ChartPoint> points) {
-  data_->assign(std::move(points));
-  notify(Change::Data);
+void LineSeries::SetPoints(std::vector<ChartPoint> points) {
+  data_->Assign(std::move(points));
+  Notify(Change::Data);
 }
 
-const std::vector<ChartPoint> &LineSeries::points() const { return data_->points(); }
+const std::vector<ChartPoint> &LineSeries::Points() const { return data_->Points(); }
 
-int LineSeries::pointCount() const { return static_cast<int>(data_->points().size()); }
+int LineSeries::PointCount() const { return static_cast<int>(data_->Points().size()); }
 
-QPen LineSeries::pen() const {
+QPen LineSeries::Pen() const {
   // Round ends make a polyline look the same as its segments drawn one by one.
-  return QPen(color(), width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  return QPen(Color(), Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }

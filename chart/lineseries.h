@@ -17,19 +17,19 @@ class LineSeries : public Series {
 
   // A series of its own style that draws the very points of another, which it shares: both then
   // show any later change of them.
-  static std::unique_ptr<LineSeries> sharingPointsOf(const LineSeries &other);
+  static std::unique_ptr<LineSeries> SharingPointsOf(const LineSeries &other);
 
   // Replaces all points at once.
-  void setPoints(std::vector<ChartPoint> points);
+  void SetPoints(std::vector<ChartPoint> points);
 
-  const std::vector<ChartPoint> &points() const;
-  int pointCount() const;
+  const std::vector<ChartPoint> &Points() const;
+  int PointCount() const;
 
-  QPen pen() const override;
-  bool isListedInLegend() const override { return true; }
+  QPen Pen() const override;
+  bool IsListedInLegend() const override { return true; }
 
   // The point store, shared with whatever draws the series.
-  std::shared_ptr<const LineData> data() const { return data_; }
+  std::shared_ptr<const LineData> Data() const { return data_; }
 
  private:
   std::shared_ptr<LineData> data_;

@@ -17,7 +17,7 @@ constexpr int kLegendPixelSize = 13;
 const char *const underlayLayer = "underlay";
 const char *const plottablesLayer = "plottables";
 
-QFont pixelFont(const QString &family, int pixelSize) {
+QFont PixelFont(const QString &family, int pixelSize) {
   QFont font(family);
   font.setPixelSize(pixelSize);
   return font;
@@ -32,50 +32,50 @@ PlotSurface::PlotSurface(QWidget *parent) : QCustomPlot(parent) {
   // Labels drawn from cached pixmaps land a pixel off the text that pictures and printouts draw;
   // the screen draws its text the same way they do.
   setPlottingHint(QCP::phCacheLabels, false);
-  setUpLayers();
-  setUpAxis(*xAxis);
-  setUpAxis(*yAxis);
-  setUpLegend();
+  SetUpLayers();
+  SetUpAxis(*xAxis);
+  SetUpAxis(*yAxis);
+  SetUpLegend();
   plotLayout()->setAutoMargins(QCP::msNone);
-  setBackgroundColors(bottomColor_, topColor_);
+  SetBackgroundColors(bottomColor_, topColor_);
 }
 
-QCPAxis &PlotSurface::axis(ChartAxis axis) const { return axis == ChartAxis::Bottom ? *xAxis : *yAxis; }
+QCPAxis &PlotSurface::Axis(ChartAxis axis) const { return axis == ChartAxis::Bottom ? *xAxis : *yAxis; }
 
-QCPLayer *PlotSurface::plottableLayer() const { return layer(QString::fromLatin1(plottablesLayer)); }
+QCPLayer *PlotSurface::PlottableLayer() const { return layer(QString::fromLatin1(plottablesLayer)); }
 
 // Drawing order: background, legend, grid, axes, whatever the before-series hook draws, series.
 // The series' plottables live on a layer of their own that is never drawn: the series group
 // draws them in the chart's order, without moving them between layers.
-void PlotSurface::setUpLayers() {
+void PlotSurface::SetUpLayers() {
   moveLayer(layer(QStringLiteral("legend")), layer(QStringLiteral("background")), limAbove);
   moveLayer(layer(QStringLiteral("main")), layer(QStringLiteral("axes")), limAbove);
   addLayer(underlayLayer, layer(QStringLiteral("axes")), limAbove);
   underlay_ = new UnderlayLayerable(this, underlayLayer);
   seriesGroup_ = new SeriesGroup(this, QStringLiteral("main"));
   addLayer(plottablesLayer, layer(QStringLiteral("main")), limAbove);
-  plottableLayer()->setVisible(false);
+  PlottableLayer()->setVisible(false);
   setCurrentLayer(plottablesLayer);
 }
 
-void PlotSurface::setUpAxis(QCPAxis &axis) {
+void PlotSurface::SetUpAxis(QCPAxis &axis) {
   axis.setTicker(QSharedPointer<QCPAxisTicker>(new LabelTicker(axis)));
   axis.setBasePen(QPen(Qt::black, kAxisLineWidth));
   axis.setTickPen(QPen(tickGrey, 1));
   axis.setSubTickPen(QPen(tickGrey, 1));
   axis.setTickLength(0, kTickLength);
   axis.setSubTickLength(0, kMinorTickLength);
-  axis.setTickLabelFont(pixelFont(QStringLiteral("Liberation Sans"), kLabelPixelSize));
+  axis.setTickLabelFont(PixelFont(QStringLiteral("Liberation Sans"), kLabelPixelSize));
   axis.setTickLabelColor(Qt::black);
   axis.grid()->setPen(QPen(tickGrey, 1, Qt::DotLine));
   axis.grid()->setZeroLinePen(Qt::NoPen);
   axis.grid()->setSubGridVisible(false);
 }
 
-void PlotSurface::setUpLegend() {
+void PlotSurface::SetUpLegend() {
   legend->setBrush(Qt::white);
   legend->setBorderPen(Qt::NoPen);
-  legend->setFont(pixelFont(QStringLiteral("Liberation Mono"), kLegendPixelSize));
+  legend->setFont(PixelFont(QStringLiteral("Liberation Mono"), kLegendPixelSize));
   legend->setTextColor(Qt::black);
   // Beside the plot area, at its top, rather than inside it.
   axisRect()->insetLayout()->take(legend);
@@ -84,11 +84,11 @@ void PlotSurface::setUpLegend() {
   legendColumn_->addElement(1, 0, new QCPLayoutElement(this));
   legendColumn_->setRowStretchFactor(0, 0.001);
   legendColumn_->setRowSpacing(0);
-  setLegendShown(true);
+  SetLegendShown(true);
 }
 
 // A hidden legend still takes its room in the layout, so its column leaves the layout instead.
-void PlotSurface::setLegendShown(bool shown) {
+void PlotSurface::SetLegendShown(bool shown) {
   const bool inLayout = plotLayout()->hasElement(0, 1);
   if (shown && !inLayout) {
     plotLayout()->addElement(0, 1, legendColumn_);
@@ -98,15 +98,15 @@ void PlotSurface::setLegendShown(bool shown) {
     plotLayout()->simplify();
   }
   legend->setVisible(shown);
-  invalidateLayout();
+  InvalidateLayout();
 }
 
-void PlotSurface::setMarginsPercent(const QMarginsF &margins) {
+void PlotSurface::SetMarginsPercent(const QMarginsF &margins) {
   marginsPercent_ = margins;
-  invalidateLayout();
+  InvalidateLayout();
 }
 
-void PlotSurface::setBackgroundColors(const QColor &bottom, const QColor &top) {
+void PlotSurface::SetBackgroundColors(const QColor &bottom, const QColor &top) {
   bottomColor_ = bottom;
   topColor_ = top;
   // In object coordinates the gradient stretches over whatever rectangle it fills.
@@ -123,7 +123,7 @@ void PlotSurface::resizeEvent(QResizeEvent *event) {
   if (!size().isEmpty()) QCustomPlot::resizeEvent(event);
 }
 
-void PlotSurface::ensureLayout() {
+void PlotSurface::EnsureLayout() {
   if (viewport().size() != size() && !size().isEmpty()) {
     setViewport(rect());
     layoutValid_ = false;
@@ -136,15 +136,15 @@ void PlotSurface::updateLayout() {
     legendValid_ = true;
     fillLegend_();
   }
-  applyMargins();
-  applyRoomForEndLabels();
+  ApplyMargins();
+  ApplyRoomForEndLabels();
   // The label step depends on the plot area's size, which the first pass settles.
   QCustomPlot::updateLayout();
   QCustomPlot::updateLayout();
   layoutValid_ = true;
 }
 
-void PlotSurface::applyMargins() {
+void PlotSurface::ApplyMargins() {
   const QRect area = viewport();
   const auto share = [](double percent, int size) { return static_cast<int>(std::lround(percent * size / 100)); };
   plotLayout()->setMargins(
@@ -154,18 +154,18 @@ void PlotSurface::applyMargins() {
 
 namespace {
 
-QString endLabel(const QCPAxis &axis) {
-  return static_cast<const LabelTicker &>(*axis.ticker()).labelInCurrentForm(axis.range().upper);
+QString EndLabel(const QCPAxis &axis) {
+  return static_cast<const LabelTicker &>(*axis.ticker()).LabelInCurrentForm(axis.range().upper);
 }
 
 }  // namespace
 
 // The labels at the ends of the axes reach half their size beyond the plot area: above it for
 // the left axis, to its right for the bottom axis.
-void PlotSurface::applyRoomForEndLabels() {
+void PlotSurface::ApplyRoomForEndLabels() {
   const QFontMetrics left(yAxis->tickLabelFont());
   const QFontMetrics bottom(xAxis->tickLabelFont());
   const int top = yAxis->visible() ? left.height() / 2 + 1 : 0;
-  const int right = xAxis->visible() ? bottom.horizontalAdvance(endLabel(*xAxis)) / 2 + 1 : 0;
+  const int right = xAxis->visible() ? bottom.horizontalAdvance(EndLabel(*xAxis)) / 2 + 1 : 0;
   axisRect()->setMinimumMargins(QMargins(0, top, right, 0));
 }

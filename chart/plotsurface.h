@@ -20,40 +20,40 @@ class PlotSurface : public QCustomPlot {
  public:
   explicit PlotSurface(QWidget *parent);
 
-  QCPAxis &axis(ChartAxis axis) const;
+  QCPAxis &Axis(ChartAxis axis) const;
   // Where the series' plottables are kept: a layer that is never drawn, for the series group
   // draws them in the chart's order.
-  QCPLayer *plottableLayer() const;
-  SeriesGroup &seriesGroup() const { return *seriesGroup_; }
-  UnderlayLayerable &underlay() const { return *underlay_; }
+  QCPLayer *PlottableLayer() const;
+  SeriesGroup &Group() const { return *seriesGroup_; }
+  UnderlayLayerable &Underlay() const { return *underlay_; }
 
-  void setMarginsPercent(const QMarginsF &margins);
-  void setBackgroundColors(const QColor &bottom, const QColor &top);
-  QColor bottomColor() const { return bottomColor_; }
-  QColor topColor() const { return topColor_; }
-  void setLegendShown(bool shown);
+  void SetMarginsPercent(const QMarginsF &margins);
+  void SetBackgroundColors(const QColor &bottom, const QColor &top);
+  QColor BottomColor() const { return bottomColor_; }
+  QColor TopColor() const { return topColor_; }
+  void SetLegendShown(bool shown);
 
   // What fills the legend; it runs before a layout once the legend has been marked.
-  void setLegendFiller(std::function<void()> filler) { fillLegend_ = std::move(filler); }
+  void SetLegendFiller(std::function<void()> filler) { fillLegend_ = std::move(filler); }
   // Marks the legend to be filled anew before the next layout or drawing.
-  void invalidateLegend() {
+  void InvalidateLegend() {
     legendValid_ = false;
     layoutValid_ = false;
   }
   // Geometry queries between redraws need a current layout.
-  void invalidateLayout() { layoutValid_ = false; }
-  void ensureLayout();
+  void InvalidateLayout() { layoutValid_ = false; }
+  void EnsureLayout();
 
  protected:
   void updateLayout() override;
   void resizeEvent(QResizeEvent *event) override;
 
  private:
-  void setUpLayers();
-  void setUpAxis(QCPAxis &axis);
-  void setUpLegend();
-  void applyMargins();
-  void applyRoomForEndLabels();
+  void SetUpLayers();
+  void SetUpAxis(QCPAxis &axis);
+  void SetUpLegend();
+  void ApplyMargins();
+  void ApplyRoomForEndLabels();
 
   UnderlayLayerable *underlay_ = nullptr;
   SeriesGroup *seriesGroup_ = nullptr;

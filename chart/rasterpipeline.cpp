@@ -71,13 +71,13 @@ class Progress {
 
 }  // namespace
 
-std::size_t RasterPipeline::workspacesWanted() { return cores() + 1; }
+std::size_t RasterPipeline::WorkspacesWanted() { return cores() + 1; }
 
-void RasterPipeline::setThreadLimit(std::size_t threads) { threadLimit.store(threads); }
+void RasterPipeline::SetThreadLimit(std::size_t threads) { threadLimit.store(threads); }
 
 // Thread t takes jobs t, t + threads, ...; the calling thread is thread 0 and also paints, in
 // order, whatever is done, rastering its own next job whenever the next picture is not ready.
-void RasterPipeline::run(std::vector<StrokeRaster> &workspaces, const std::vector<Job> &jobs, const Paint &paint) {
+void RasterPipeline::Run(std::vector<StrokeRaster> &workspaces, const std::vector<Job> &jobs, const Paint &paint) {
   const std::size_t count = jobs.size();
   if (count == 0 || workspaces.empty()) return;
   const std::size_t threads = std::min({cores(), count, std::max<std::size_t>(workspaces.size() - 1, 1)});

@@ -16,9 +16,9 @@ class RasterPipeline {
   using Paint = std::function<void(const StrokeRaster &workspace)>;
 
   // Workspaces for as many threads as the machine has cores, and one more for the next picture.
-  static std::size_t workspacesWanted();
+  static std::size_t WorkspacesWanted();
   // At most this many threads from now on (0: as many as cores); for trying other machines.
-  static void setThreadLimit(std::size_t threads);
+  static void SetThreadLimit(std::size_t threads);
 
-  static void run(std::vector<StrokeRaster> &workspaces, const std::vector<Job> &jobs, const Paint &paint);
+  static void Run(std::vector<StrokeRaster> &workspaces, const std::vector<Job> &jobs, const Paint &paint);
 };

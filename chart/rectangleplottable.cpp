@@ -6,7 +6,7 @@
 
 namespace {
 
-QCPRange spanOf(double a, double b, bool &foundRange) {
+QCPRange SpanOf(double a, double b, bool &foundRange) {
   foundRange = true;
   return QCPRange(std::min(a, b), std::max(a, b));
 }
@@ -21,19 +21,19 @@ double RectanglePlottable::selectTest(const QPointF &, bool, QVariant *) const {
 }
 
 QCPRange RectanglePlottable::getKeyRange(bool &foundRange, QCP::SignDomain) const {
-  return spanOf(series_.firstCorner().x(), series_.secondCorner().x(), foundRange);
+  return SpanOf(series_.FirstCorner().x(), series_.SecondCorner().x(), foundRange);
 }
 
 QCPRange RectanglePlottable::getValueRange(bool &foundRange, QCP::SignDomain, const QCPRange &) const {
-  return spanOf(series_.firstCorner().y(), series_.secondCorner().y(), foundRange);
+  return SpanOf(series_.FirstCorner().y(), series_.SecondCorner().y(), foundRange);
 }
 
 void RectanglePlottable::draw(QCPPainter *painter) {
   if (!mKeyAxis || !mValueAxis) return;
-  const QPointF first(mKeyAxis->coordToPixel(series_.firstCorner().x()),
-                      mValueAxis->coordToPixel(series_.firstCorner().y()));
-  const QPointF second(mKeyAxis->coordToPixel(series_.secondCorner().x()),
-                       mValueAxis->coordToPixel(series_.secondCorner().y()));
+  const QPointF first(mKeyAxis->coordToPixel(series_.FirstCorner().x()),
+                      mValueAxis->coordToPixel(series_.FirstCorner().y()));
+  const QPointF second(mKeyAxis->coordToPixel(series_.SecondCorner().x()),
+                       mValueAxis->coordToPixel(series_.SecondCorner().y()));
   painter->setPen(mPen);
   painter->setBrush(Qt::NoBrush);
   painter->drawRect(QRectF(first, second).normalized());

@@ -6,14 +6,14 @@ constexpr int kMaximumFrameWidth = 9;
 
 RectangleSeries::RectangleSeries() : Series(kMaximumFrameWidth) {}
 
-void RectangleSeries::setCorners(QPointF first, QPointF second)
+void RectangleSeries::SetCorners(QPointF first, QPointF second)
 {
   first_ = first;
   second_ = second;
-  notify(Change::Data);
+  Notify(Change::Data);
 }
 
-QPen RectangleSeries::pen() const
+QPen RectangleSeries::Pen() const
 {
-  return QPen(color(), width(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+  return QPen(Color(), Width(), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
 }

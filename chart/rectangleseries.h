@@ -10,12 +10,12 @@ class RectangleSeries : public Series {
 public:
   RectangleSeries();
 
-  void setCorners(QPointF first, QPointF second);
-  QPointF firstCorner() const { return first_; }
-  QPointF secondCorner() const { return second_; }
+  void SetCorners(QPointF first, QPointF second);
+  QPointF FirstCorner() const { return first_; }
+  QPointF SecondCorner() const { return second_; }
 
-  QPen pen() const override;
-  bool isListedInLegend() const override { return false; }
+  QPen Pen() const override;
+  bool IsListedInLegend() const override { return false; }
 
 private:
   QPointF first_;

@@ -38,7 +38,7 @@ struct Span {
   }
 };
 
-bool isFinite(QPointF p)
+bool IsFinite(QPointF p)
 {
   return std::isfinite(p.x()) && std::isfinite(p.y());
 }
@@ -50,9 +50,9 @@ SegmentClipper::SegmentClipper(const QRectF &area)
 {
 }
 
-SegmentClipper::Cut SegmentClipper::clipCrossing(QPointF &a, QPointF &b) const
+SegmentClipper::Cut SegmentClipper::ClipCrossing(QPointF &a, QPointF &b) const
 {
-  if (!isFinite(a) || !isFinite(b))
+  if (!IsFinite(a) || !IsFinite(b))
     return {false, false, false};
   const QPointF d = b - a;
   Span span;

@@ -9,7 +9,7 @@ class SegmentClipper {
 public:
   explicit SegmentClipper(const QRectF &area);
 
-  bool contains(QPointF p) const
+  bool Contains(QPointF p) const
   {
     return p.x() >= left_ && p.x() <= right_ && p.y() >= top_ && p.y() <= bottom_;
   }
@@ -19,15 +19,15 @@ public:
     bool endMoved;   // b was outside and now lies on the border
   };
   // Shortens a..b to its part inside the area. An end that lies inside is left exactly as it was.
-  Cut clip(QPointF &a, QPointF &b) const
+  Cut Clip(QPointF &a, QPointF &b) const
   {
-    if (contains(a) && contains(b))
+    if (Contains(a) && Contains(b))
       return {true, false, false};
-    return clipCrossing(a, b);
+    return ClipCrossing(a, b);
   }
 
 private:
-  Cut clipCrossing(QPointF &a, QPointF &b) const;
+  Cut ClipCrossing(QPointF &a, QPointF &b) const;
 
   double left_, top_, right_, bottom_;
 };

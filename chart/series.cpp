@@ -6,31 +6,31 @@ Series::Series(int maximumWidth) : maximumWidth_(maximumWidth) {}
 
 Series::~Series() = default;
 
-void Series::setTitle(const QString &title)
+void Series::SetTitle(const QString &title)
 {
   title_ = title;
-  notify(Change::Style);
+  Notify(Change::Style);
 }
 
-void Series::setColor(const QColor &color)
+void Series::SetColor(const QColor &color)
 {
   color_ = color;
-  notify(Change::Style);
+  Notify(Change::Style);
 }
 
-void Series::setWidth(int width)
+void Series::SetWidth(int width)
 {
   width_ = std::clamp(width, 1, maximumWidth_);
-  notify(Change::Style);
+  Notify(Change::Style);
 }
 
-void Series::setShown(bool shown)
+void Series::SetShown(bool shown)
 {
   shown_ = shown;
-  notify(Change::Style);
+  Notify(Change::Style);
 }
 
-void Series::notify(Change change)
+void Series::Notify(Change change)
 {
   if (listener_)
     listener_(*this, change);

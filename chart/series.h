@@ -17,24 +17,24 @@ public:
   Series(const Series &) = delete;
   Series &operator=(const Series &) = delete;
 
-  const QString &title() const { return title_; }
-  void setTitle(const QString &title);
-  QColor color() const { return color_; }
-  void setColor(const QColor &color);
-  int width() const { return width_; }
+  const QString &Title() const { return title_; }
+  void SetTitle(const QString &title);
+  QColor Color() const { return color_; }
+  void SetColor(const QColor &color);
+  int Width() const { return width_; }
   // The width is pulled into 1..maximumWidth().
-  void setWidth(int width);
-  int maximumWidth() const { return maximumWidth_; }
-  bool isShown() const { return shown_; }
-  void setShown(bool shown);
+  void SetWidth(int width);
+  int MaximumWidth() const { return maximumWidth_; }
+  bool IsShown() const { return shown_; }
+  void SetShown(bool shown);
 
   // The pen the series is drawn with.
-  virtual QPen pen() const = 0;
-  virtual bool isListedInLegend() const = 0;
+  virtual QPen Pen() const = 0;
+  virtual bool IsListedInLegend() const = 0;
 
 protected:
   explicit Series(int maximumWidth);
-  void notify(Change change);
+  void Notify(Change change);
 
 private:
   friend class Chart;

@@ -16,7 +16,7 @@ class SeriesGroup : public QCPLayerable {
   SeriesGroup(QCustomPlot *plot, const QString &layer);
 
   // The series' plottables in drawing order; the chart keeps them, this only draws them.
-  void setPlottables(std::vector<QCPAbstractPlottable *> plottables);
+  void SetPlottables(std::vector<QCPAbstractPlottable *> plottables);
 
  protected:
   void applyDefaultAntialiasingHint(QCPPainter *painter) const override;
@@ -24,8 +24,8 @@ class SeriesGroup : public QCPLayerable {
 
  private:
   // The line series from index on that are drawn one after another; the index after them.
-  std::size_t lineRun(std::size_t index, std::vector<LinePlottable *> &run) const;
-  void drawLines(QCPPainter &painter, const std::vector<LinePlottable *> &run);
+  std::size_t LineRun(std::size_t index, std::vector<LinePlottable *> &run) const;
+  void DrawLines(QCPPainter &painter, const std::vector<LinePlottable *> &run);
 
   std::vector<QCPAbstractPlottable *> plottables_;
   std::vector<StrokeRaster> workspaces_;

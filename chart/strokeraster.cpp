@@ -50,7 +50,7 @@ inline std::pair<int, int> pixelsBetween(double low, double high) {
 
 // Narrows (low, high) to the y where from <= offset + slope * y <= to, inverse being 1 / slope;
 // false when nothing is left.
-inline bool narrow(double offset, double slope, double inverse, double from, double to, double &low,
+inline bool Narrow(double offset, double slope, double inverse, double from, double to, double &low,
                    double &high) {
   if (slope == 0) return offset >= from && offset <= to;
   const double y0 = (from - offset) * inverse;
@@ -63,7 +63,7 @@ inline bool narrow(double offset, double slope, double inverse, double from, dou
 // Coverage of rows where the distance to the centre line runs linearly from |s| on. These runs
 // are long beside steep segments, so the loop works in 16.16 fixed point, which the compiler
 // vectorises; the distance stays below reach there, so nothing overflows.
-void coverLinearRun(uint8_t *run, int count, double s, double slope, double reach) {
+void CoverLinearRun(uint8_t *run, int count, double s, double slope, double reach) {
   constexpr double one = 65536;
   const int start = static_cast<int>(s * one);
   const int step = static_cast<int>(slope * one);
@@ -81,7 +81,7 @@ void coverLinearRun(uint8_t *run, int count, double s, double slope, double reac
 
 // How far the bands on both sides of join i must reach past it to close the wedge between them;
 // a negative value for a sharp join, which takes a round piece instead.
-double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
+double JoinOverlap(const QPolygonF &line, qsizetype i, double reach) {
   const QPointF before = line[i] - line[i - 1];
   const QPointF after = line[i + 1] - line[i];
   const double lengths = std::sqrt(QPointF::dotProduct(before, before) * QPointF::dotProduct(after, after));
@@ -94,7 +94,7 @@ double joinOverlap(const QPolygonF &line, qsizetype i, double reach) {
 
 }  // namespace
 
-void StrokeRaster::begin(const QRect &area, double penWidth) {
+void StrokeRaster::Begin(const QRect &area, double penWidth) {
   reach_ = penWidth / 2 + 0.5;
   tileRows_.clear();
   if (area != area_ || masks_[Other].empty()) {
@@ -111,17 +111,17 @@ void StrokeRaster::begin(const QRect &area, double penWidth) {
 
 // A polyline with round caps and joins is the union of its segments' bands and of discs at its
 // ends and at its joins. Where it turns only a little, lengthened bands stand in for the disc.
-void StrokeRaster::addPolyline(const QPolygonF &line) {
+void StrokeRaster::AddPolyline(const QPolygonF &line) {
   const qsizetype last = line.size() - 1;
   std::vector<double> overlaps(line.size(), -1);
-  for (qsizetype i = 1; i < last; ++i) overlaps[i] = joinOverlap(line, i, reach_);
+  for (qsizetype i = 1; i < last; ++i) overlaps[i] = JoinOverlap(line, i, reach_);
   for (qsizetype i = 0; i < last; ++i)
-    coverBand(Segment(line[i], line[i + 1], std::max(overlaps[i], 0.0), std::max(overlaps[i + 1], 0.0)));
+    CoverBand(Segment(line[i], line[i + 1], std::max(overlaps[i], 0.0), std::max(overlaps[i + 1], 0.0)));
   for (qsizetype i = 0; i <= last; ++i)
-    if (overlaps[i] < 0) coverDisc(line[i]);
+    if (overlaps[i] < 0) CoverDisc(line[i]);
 }
 
-void StrokeRaster::coverBand(const Segment &segment) {
+void StrokeRaster::CoverBand(const Segment &segment) {
   const double reach = reach_ + std::max(-segment.start, segment.end - segment.length);
   const auto [first, last] =
       pixelsBetween(std::min(segment.a.x(), segment.b.x()) - reach, std::max(segment.a.x(), segment.b.x()) + reach);
@@ -132,77 +132,77 @@ void StrokeRaster::coverBand(const Segment &segment) {
   top = std::max(top, area_.top());
   bottom = std::min(bottom, area_.bottom());
   for (int x = std::max(first, area_.left()); x <= std::min(last, area_.right()); ++x)
-    if (!isWhollyCovered(x, top, bottom)) coverBandColumn(x, segment);
+    if (!IsWhollyCovered(x, top, bottom)) CoverBandColumn(x, segment);
 }
 
 // Within the band the distance to the segment is the distance across it, s, which changes
 // linearly down a column: no square roots, and a plain fill where the pen covers wholly.
-void StrokeRaster::coverBandColumn(int x, const Segment &seg) {
+void StrokeRaster::CoverBandColumn(int x, const Segment &seg) {
   const double dx = x + 0.5 - seg.a.x();
   const QPointF u = seg.u;
   // With y measured from a: t(y) = dx * u.x + y * u.y in [start, end],
   // s(y) = y * u.x - dx * u.y in (-reach, reach).
   double low = -std::numeric_limits<double>::infinity();
   double high = std::numeric_limits<double>::infinity();
-  if (!narrow(dx * u.x(), u.y(), seg.inverseUy, seg.start, seg.end, low, high) ||
-      !narrow(-dx * u.y(), u.x(), seg.inverseUx, -reach_, reach_, low, high))
+  if (!Narrow(dx * u.x(), u.y(), seg.inverseUy, seg.start, seg.end, low, high) ||
+      !Narrow(-dx * u.y(), u.x(), seg.inverseUx, -reach_, reach_, low, high))
     return;
   auto [first, last] = pixelsBetween(low + seg.a.y(), high + seg.a.y());
   first = std::max(first, area_.top());
   last = std::min(last, area_.bottom());
-  if (first > last || isWhollyCovered(x, first, last)) return;
+  if (first > last || IsWhollyCovered(x, first, last)) return;
   const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
   double wholeLow = first - 0.5;
   double wholeHigh = last + 0.5;
-  const bool whole = reach_ >= 1 && narrow(across(0), u.x(), seg.inverseUx, 1 - reach_, reach_ - 1, wholeLow, wholeHigh);
+  const bool whole = reach_ >= 1 && Narrow(across(0), u.x(), seg.inverseUx, 1 - reach_, reach_ - 1, wholeLow, wholeHigh);
   const int wholeFirst = whole ? int(std::ceil(wholeLow)) : last + 1;
   const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
   const int edgeEnd = std::min(last, wholeFirst - 1);
-  coverEdgeRows(x, first, edgeEnd, across(first), seg);
-  if (wholeFirst <= wholeLast) coverWholeRun(x, wholeFirst, wholeLast);
+  CoverEdgeRows(x, first, edgeEnd, across(first), seg);
+  if (wholeFirst <= wholeLast) CoverWholeRun(x, wholeFirst, wholeLast);
   const int edgeStart = std::max(first, std::max(wholeLast, edgeEnd) + 1);
-  coverEdgeRows(x, edgeStart, last, across(edgeStart), seg);
-  noteRows(x, first, last);
+  CoverEdgeRows(x, edgeStart, last, across(edgeStart), seg);
+  NoteRows(x, first, last);
 }
 
 // Partly covered rows from..to, s being the signed distance across the segment at row from. A
 // steep segment's edge faces left or right, so its coverage goes to the mask of the side the
 // segment lies on; where s changes sign (thin pens), the run is split there.
-void StrokeRaster::coverEdgeRows(int x, int from, int to, double s, const Segment &seg) {
+void StrokeRaster::CoverEdgeRows(int x, int from, int to, double s, const Segment &seg) {
   if (from > to) return;
   const double slope = seg.u.x();
   const double end = s + (to - from) * slope;
   if ((s < 0) != (end < 0)) {
     const int split = from + std::clamp(int(std::floor(-s / slope)) + 1, 1, to - from);
-    coverEdgeRows(x, from, split - 1, s, seg);
-    coverEdgeRows(x, split, to, s + (split - from) * slope, seg);
+    CoverEdgeRows(x, from, split - 1, s, seg);
+    CoverEdgeRows(x, split, to, s + (split - from) * slope, seg);
     return;
   }
   // The pixel lies at s * n from the centre line, n = (-u.y, u.x).
   const bool steep = std::abs(seg.u.y()) > std::abs(seg.u.x());
   const bool rightOfLine = s * -seg.u.y() > 0;
   const Side side = !steep ? Other : rightOfLine ? FromLeft : FromRight;
-  coverPartialRun(side, x, from, to, s, slope);
+  CoverPartialRun(side, x, from, to, s, slope);
 }
 
 // Rows already wholly covered stay as they are, whatever else covers them.
-void StrokeRaster::coverPartialRun(Side side, int x, int from, int to, double s, double slope) {
+void StrokeRaster::CoverPartialRun(Side side, int x, int from, int to, double s, double slope) {
   const auto [fullFirst, fullLast] = wholeRows_[x - area_.left()];
-  uint8_t *cells = column(side, x);
+  uint8_t *cells = Column(side, x);
   if (fullFirst > fullLast || to < fullFirst || from > fullLast) {
-    coverLinearRun(cells + from, to - from + 1, s, slope, reach_);
+    CoverLinearRun(cells + from, to - from + 1, s, slope, reach_);
     return;
   }
-  if (from < fullFirst) coverLinearRun(cells + from, fullFirst - from, s, slope, reach_);
+  if (from < fullFirst) CoverLinearRun(cells + from, fullFirst - from, s, slope, reach_);
   if (to > fullLast)
-    coverLinearRun(cells + fullLast + 1, to - fullLast, s + (fullLast + 1 - from) * slope, slope, reach_);
+    CoverLinearRun(cells + fullLast + 1, to - fullLast, s + (fullLast + 1 - from) * slope, slope, reach_);
 }
 
 // Fills rows from..to and widens the column's wholly covered rows by them where they meet; a
 // longer run elsewhere takes their place.
-void StrokeRaster::coverWholeRun(int x, int from, int to) {
+void StrokeRaster::CoverWholeRun(int x, int from, int to) {
   auto &[fullFirst, fullLast] = wholeRows_[x - area_.left()];
-  uint8_t *cells = column(Other, x);
+  uint8_t *cells = Column(Other, x);
   const bool meets = fullFirst <= fullLast && from <= fullLast + 1 && to >= fullFirst - 1;
   if (!meets) {
     std::memset(cells + from, 255, to - from + 1);
@@ -215,7 +215,7 @@ void StrokeRaster::coverWholeRun(int x, int from, int to) {
   fullLast = std::max(fullLast, to);
 }
 
-void StrokeRaster::coverDisc(QPointF centre) {
+void StrokeRaster::CoverDisc(QPointF centre) {
   const auto [firstColumn, lastColumn] = pixelsBetween(centre.x() - reach_, centre.x() + reach_);
   for (int x = std::max(firstColumn, area_.left()); x <= std::min(lastColumn, area_.right()); ++x) {
     const double dx = x + 0.5 - centre.x();
@@ -223,20 +223,20 @@ void StrokeRaster::coverDisc(QPointF centre) {
     auto [first, last] = pixelsBetween(centre.y() - h, centre.y() + h);
     first = std::max(first, area_.top());
     last = std::min(last, area_.bottom());
-    if (first > last || isWhollyCovered(x, first, last)) continue;
-    const uint8_t *whole = column(Other, x);
+    if (first > last || IsWhollyCovered(x, first, last)) continue;
+    const uint8_t *whole = Column(Other, x);
     for (int y = first; y <= last; ++y) {
       if (whole[y] == 255) continue;
       const double dy = y + 0.5 - centre.y();
       const Side side = std::abs(dx) <= std::abs(dy) ? Other : dx > 0 ? FromLeft : FromRight;
-      uint8_t &cell = column(side, x)[y];
+      uint8_t &cell = Column(side, x)[y];
       cell = std::max(cell, coverageAt(reach_, std::sqrt(dx * dx + dy * dy)));
     }
-    noteRows(x, first, last);
+    NoteRows(x, first, last);
   }
 }
 
-void StrokeRaster::noteRows(int x, int first, int last) {
+void StrokeRaster::NoteRows(int x, int first, int last) {
   const int i = x - area_.left();
   firstRow_[i] = std::min(firstRow_[i], first);
   lastRow_[i] = std::max(lastRow_[i], last);
@@ -244,17 +244,17 @@ void StrokeRaster::noteRows(int x, int first, int last) {
   lastColumn_ = std::max(lastColumn_, x);
 }
 
-void StrokeRaster::finish(const QColor &color) {
+void StrokeRaster::Finish(const QColor &color) {
   if (firstColumn_ > lastColumn_) return;
   if (image_.size() != area_.size()) image_ = QImage(area_.size(), QImage::Format_ARGB32_Premultiplied);
   QRgb shades[256];
   for (int c = 0; c < 256; ++c)
     shades[c] = qPremultiply(qRgba(color.red(), color.green(), color.blue(), color.alpha() * c / 255));
-  transferToImage(shades);
+  TransferToImage(shades);
 }
 
 // Tile by tile, so that only the rows each tile touched are blended.
-void StrokeRaster::paint(QPainter &painter) const {
+void StrokeRaster::Paint(QPainter &painter) const {
   int x = firstColumn_;
   for (const auto &[first, last] : tileRows_) {
     const QRect tile(QPoint(x, first), QPoint(std::min(x + kTileWidth - 1, lastColumn_), last));
@@ -265,17 +265,17 @@ void StrokeRaster::paint(QPainter &painter) const {
 
 // Moves the coverage into the image, in colour, and empties the masks. Untouched pixels of the
 // masks are empty, so whole tiles are copied without looking at which rows each column touched.
-void StrokeRaster::transferToImage(const QRgb *shades) {
+void StrokeRaster::TransferToImage(const QRgb *shades) {
   for (int x = firstColumn_; x <= lastColumn_; x += kTileWidth) {
     const int width = std::min(kTileWidth, lastColumn_ + 1 - x);
-    const auto [first, last] = takeTileRows(x, width);
+    const auto [first, last] = TakeTileRows(x, width);
     tileRows_.emplace_back(first, last);
-    if (first <= last) writeTile(x, width, first, last, shades);
+    if (first <= last) WriteTile(x, width, first, last, shades);
   }
 }
 
 // The rows that the columns x..x + width - 1 touched, forgetting them.
-std::pair<int, int> StrokeRaster::takeTileRows(int x, int width) {
+std::pair<int, int> StrokeRaster::TakeTileRows(int x, int width) {
   int first = kNoRow;
   int last = -1;
   for (int i = x - area_.left(); i < x - area_.left() + width; ++i) {
@@ -291,13 +291,13 @@ std::pair<int, int> StrokeRaster::takeTileRows(int x, int width) {
 // Writes rows first..last of the tile's columns into the image, every pixel, so that nothing
 // outside the rows the picture paints needs clearing; empties the masks on the way. Eight rows
 // at a time: a column's eight coverage bytes are read at once and written row by row.
-void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *shades) {
+void StrokeRaster::WriteTile(int x, int width, int first, int last, const QRgb *shades) {
   constexpr int rows = 8;
   static_assert(std::endian::native == std::endian::little, "the lowest byte is the first row");
   uint8_t *coverage[kTileWidth];
   for (int c = 0; c < width; ++c) {
-    mergeSides(x + c, first, last);
-    coverage[c] = column(Other, x + c);
+    MergeSides(x + c, first, last);
+    coverage[c] = Column(Other, x + c);
   }
   const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
   QRgb *row = reinterpret_cast<QRgb *>(image_.bits()) + (first - area_.top()) * stride + (x - area_.left());
@@ -320,10 +320,10 @@ void StrokeRaster::writeTile(int x, int width, int first, int last, const QRgb *
 }
 
 // Leaves the coverage of rows first..last of column x in its Other mask and empties the others.
-void StrokeRaster::mergeSides(int x, int first, int last) {
-  uint8_t *left = column(FromLeft, x);
-  uint8_t *right = column(FromRight, x);
-  uint8_t *other = column(Other, x);
+void StrokeRaster::MergeSides(int x, int first, int last) {
+  uint8_t *left = Column(FromLeft, x);
+  uint8_t *right = Column(FromRight, x);
+  uint8_t *other = Column(Other, x);
   for (int y = first; y <= last; ++y) {
     const int sides = std::min(left[y] + right[y], 255);
     other[y] = static_cast<uint8_t>(std::max<int>(sides, other[y]));

@@ -25,13 +25,13 @@ class QPainter;
 class StrokeRaster {
  public:
   // Starts a new picture over the device pixels of area, for a pen of the given width.
-  void begin(const QRect &area, double penWidth);
+  void Begin(const QRect &area, double penWidth);
   // Points in device pixels.
-  void addPolyline(const QPolygonF &line);
+  void AddPolyline(const QPolygonF &line);
   // Turns the coverage into the picture, in one colour.
-  void finish(const QColor &color);
+  void Finish(const QColor &color);
   // Paints the finished picture.
-  void paint(QPainter &painter) const;
+  void Paint(QPainter &painter) const;
 
  private:
   enum Side { FromLeft, FromRight, Other, sideCount };
@@ -40,24 +40,24 @@ class StrokeRaster {
   static constexpr int kTileWidth = 16;
   struct Segment;
 
-  void coverBand(const Segment &segment);
-  void coverBandColumn(int x, const Segment &segment);
-  void coverEdgeRows(int x, int from, int to, double s, const Segment &segment);
-  void coverDisc(QPointF centre);
-  uint8_t *column(Side side, int x) {
+  void CoverBand(const Segment &segment);
+  void CoverBandColumn(int x, const Segment &segment);
+  void CoverEdgeRows(int x, int from, int to, double s, const Segment &segment);
+  void CoverDisc(QPointF centre);
+  uint8_t *Column(Side side, int x) {
     return masks_[side].data() + size_t(x - area_.left()) * area_.height() - area_.top();
   }
-  void coverPartialRun(Side side, int x, int from, int to, double s, double slope);
-  void coverWholeRun(int x, int from, int to);
-  bool isWhollyCovered(int x, int first, int last) const {
+  void CoverPartialRun(Side side, int x, int from, int to, double s, double slope);
+  void CoverWholeRun(int x, int from, int to);
+  bool IsWhollyCovered(int x, int first, int last) const {
     const auto [fullFirst, fullLast] = wholeRows_[x - area_.left()];
     return first >= fullFirst && last <= fullLast;
   }
-  void noteRows(int x, int first, int last);
-  void transferToImage(const QRgb *shades);
-  std::pair<int, int> takeTileRows(int x, int width);
-  void mergeSides(int x, int first, int last);
-  void writeTile(int x, int width, int first, int last, const QRgb *shades);
+  void NoteRows(int x, int first, int last);
+  void TransferToImage(const QRgb *shades);
+  std::pair<int, int> TakeTileRows(int x, int width);
+  void MergeSides(int x, int first, int last);
+  void WriteTile(int x, int width, int first, int last, const QRgb *shades);
 
   QRect area_;
   double reach_ = 1;  // distance from the centre line at which coverage ends

@@ -4,7 +4,7 @@
 
 namespace {
 
-QVector<double> toPixels(const QCPAxis &axis, const QVector<double> &values)
+QVector<double> ToPixels(const QCPAxis &axis, const QVector<double> &values)
 {
   QVector<double> pixels;
   pixels.reserve(values.size());
@@ -27,9 +27,9 @@ AxisCopyPainter::AxisLook lookOf(QCPAxis &axis)
     return look;
   QVector<double> ticks, minorTicks;
   axis.ticker()->generate(axis.range(), QLocale(), QLatin1Char('g'), 6, ticks, &minorTicks, nullptr);
-  look.ticks = toPixels(axis, ticks);
+  look.ticks = ToPixels(axis, ticks);
   if (axis.subTicks())
-    look.minorTicks = toPixels(axis, minorTicks);
+    look.minorTicks = ToPixels(axis, minorTicks);
   return look;
 }
 

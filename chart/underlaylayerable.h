@@ -14,7 +14,7 @@ public:
 
   UnderlayLayerable(QCustomPlot *plot, const QString &layer);
 
-  void setHook(Hook hook) { hook_ = std::move(hook); }
+  void SetHook(Hook hook) { hook_ = std::move(hook); }
 
 protected:
   void applyDefaultAntialiasingHint(QCPPainter *painter) const override;

@@ -26,18 +26,18 @@ namespace {
 const QColor kGrey(0x80, 0x80, 0x80);
 
 void SetUpChart(Chart &chart) {
-  chart.setZoomEnabled(false);
-  chart.setScrollEnabled(true);
-  chart.setBackgroundColors(Qt::white, Qt::white);
-  chart.setMarginsPercent(QMarginsF(0, 1, 1, 0));
-  chart.setLegendShown(true);
+  chart.SetZoomEnabled(false);
+  chart.SetScrollEnabled(true);
+  chart.SetBackgroundColors(Qt::white, Qt::white);
+  chart.SetMarginsPercent(QMarginsF(0, 1, 1, 0));
+  chart.SetLegendShown(true);
   for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) {
-    chart.setAxisLineColor(axis, Qt::black);
-    chart.setTickColor(axis, kGrey);
-    chart.setMinorTickColor(axis, kGrey);
-    chart.setGridShown(axis, true);
-    chart.setGridColor(axis, kGrey);
-    chart.setLabelColor(axis, Qt::black);
+    chart.SetAxisLineColor(axis, Qt::black);
+    chart.SetTickColor(axis, kGrey);
+    chart.SetMinorTickColor(axis, kGrey);
+    chart.SetGridShown(axis, true);
+    chart.SetGridColor(axis, kGrey);
+    chart.SetLabelColor(axis, Qt::black);
   }
   chart.setCursor(Qt::CrossCursor);
 }
@@ -112,22 +112,22 @@ TFieldForm::TFieldForm(QWidget *parent)
   layout->addWidget(FC, 1);
   layout->addWidget(CoordSB);
   SetUpChart(*FC);
-  FC->setScrollPermission(
+  FC->SetScrollPermission(
       [this](ChartAxis axis, double minimum, double maximum) { return FCAllowScroll(axis, minimum, maximum); });
-  FC->setBeforeSeriesHook([this](AxisCopyPainter &painter) { FCBeforeDrawSeries(painter); });
-  FC->setViewLimit([this](ChartAxis axis, double &minimum, double &maximum) { KeepInRegion(axis, minimum, maximum); });
-  FC->setToolTipSource([this](QPoint pixel) { return PointerTip(pixel); });
+  FC->SetBeforeSeriesHook([this](AxisCopyPainter &painter) { FCBeforeDrawSeries(painter); });
+  FC->SetViewLimit([this](ChartAxis axis, double &minimum, double &maximum) { KeepInRegion(axis, minimum, maximum); });
+  FC->SetToolTipSource([this](QPoint pixel) { return PointerTip(pixel); });
   FC->setFocusPolicy(Qt::StrongFocus);
-  connect(FC, &Chart::mouseMoved, this, &TFieldForm::FCMouseMove);
-  connect(FC, &Chart::zoomed, this, &TFieldForm::FCZoom);
-  connect(FC, &Chart::redrawn, this, &TFieldForm::FCAfterDraw);
-  connect(FC, &Chart::viewAboutToChange, this, &TFieldForm::FCViewAboutToChange);
+  connect(FC, &Chart::MouseMoved, this, &TFieldForm::FCMouseMove);
+  connect(FC, &Chart::Zoomed, this, &TFieldForm::FCZoom);
+  connect(FC, &Chart::Redrawn, this, &TFieldForm::FCAfterDraw);
+  connect(FC, &Chart::ViewAboutToChange, this, &TFieldForm::FCViewAboutToChange);
   SetDrawSecondAxes(true);
 }
 
 void TFieldForm::SetDrawSecondAxes(bool draw) {
   display_.DrawSecondAxes = draw;
-  FC->redraw();
+  FC->Redraw();
 }
 
 // Tick marks take the axis colour from the first time settings are applied on.
@@ -135,14 +135,14 @@ void TFieldForm::SetDisplaySettings(const TDisplaySettings &settings) {
   display_ = settings;
   const QColor axis = ToQColor(settings.AxisColor, Qt::black);
   for (ChartAxis a : {ChartAxis::Left, ChartAxis::Bottom}) {
-    FC->setGridShown(a, settings.GridShown);
-    FC->setAxisLineColor(a, axis);
-    FC->setTickColor(a, axis);
-    FC->setMinorTickColor(a, axis);
-    FC->setGridColor(a, ToQColor(settings.GridColor, kGrey));
-    FC->setLabelColor(a, ToQColor(settings.LabelColor, Qt::black));
+    FC->SetGridShown(a, settings.GridShown);
+    FC->SetAxisLineColor(a, axis);
+    FC->SetTickColor(a, axis);
+    FC->SetMinorTickColor(a, axis);
+    FC->SetGridColor(a, ToQColor(settings.GridColor, kGrey));
+    FC->SetLabelColor(a, ToQColor(settings.LabelColor, Qt::black));
   }
-  FC->setBackgroundColors(ToQColor(settings.BackBottomColor, Qt::white), ToQColor(settings.BackTopColor, Qt::white));
+  FC->SetBackgroundColors(ToQColor(settings.BackBottomColor, Qt::white), ToQColor(settings.BackTopColor, Qt::white));
   SetDrawSecondAxes(settings.DrawSecondAxes);
 }
 
@@ -154,11 +154,11 @@ void TFieldForm::showEvent(QShowEvent *event) {
 }
 
 QString TFieldForm::CursorText(QPoint pixel) const {
-  if (FC->seriesCount() == 0) return OutsideCursorText();
-  const long double x = FC->pixelToValue(ChartAxis::Bottom, pixel.x());
-  const long double y = FC->pixelToValue(ChartAxis::Left, pixel.y());
-  if (!Within(x, FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom)) ||
-      !Within(y, FC->minimum(ChartAxis::Left), FC->maximum(ChartAxis::Left)))
+  if (FC->SeriesCount() == 0) return OutsideCursorText();
+  const long double x = FC->PixelToValue(ChartAxis::Bottom, pixel.x());
+  const long double y = FC->PixelToValue(ChartAxis::Left, pixel.y());
+  if (!Within(x, FC->Minimum(ChartAxis::Bottom), FC->Maximum(ChartAxis::Bottom)) ||
+      !Within(y, FC->Minimum(ChartAxis::Left), FC->Maximum(ChartAxis::Left)))
     return OutsideCursorText();
   const std::string mark = QLocale().decimalPoint().toStdString();
   return QStringLiteral("Текущие координаты курсора: ") + QString::fromStdString(CoordinateText(x, mark)) +
@@ -181,18 +181,18 @@ bool TFieldForm::FCAllowScroll(ChartAxis axis, double minimum, double maximum) c
 // the bottom side of the region; those two sides are pulled back.
 void TFieldForm::FCZoom() {
   const TBounds &b = Project.Bounds();
-  if (b.MaxX < FC->maximum(ChartAxis::Bottom))
-    FC->setRange(ChartAxis::Bottom, FC->minimum(ChartAxis::Bottom), static_cast<double>(b.MaxX));
-  if (b.MinY > FC->minimum(ChartAxis::Left))
-    FC->setRange(ChartAxis::Left, static_cast<double>(b.MinY), FC->maximum(ChartAxis::Left));
+  if (b.MaxX < FC->Maximum(ChartAxis::Bottom))
+    FC->SetRange(ChartAxis::Bottom, FC->Minimum(ChartAxis::Bottom), static_cast<double>(b.MaxX));
+  if (b.MinY > FC->Minimum(ChartAxis::Left))
+    FC->SetRange(ChartAxis::Left, static_cast<double>(b.MinY), FC->Maximum(ChartAxis::Left));
 }
 
 void TFieldForm::FCBeforeDrawSeries(AxisCopyPainter &painter) {
-  if (!DrawSecondAxes() || FC->seriesCount() == 0) return;
-  if (Within(0, FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom)))
-    painter.drawCopy(ChartAxis::Left, FC->valueToPixel(ChartAxis::Bottom, 0));
-  if (Within(0, FC->minimum(ChartAxis::Left), FC->maximum(ChartAxis::Left)))
-    painter.drawCopy(ChartAxis::Bottom, FC->valueToPixel(ChartAxis::Left, 0));
+  if (!DrawSecondAxes() || FC->SeriesCount() == 0) return;
+  if (Within(0, FC->Minimum(ChartAxis::Bottom), FC->Maximum(ChartAxis::Bottom)))
+    painter.DrawCopy(ChartAxis::Left, FC->ValueToPixel(ChartAxis::Bottom, 0));
+  if (Within(0, FC->Minimum(ChartAxis::Left), FC->Maximum(ChartAxis::Left)))
+    painter.DrawCopy(ChartAxis::Bottom, FC->ValueToPixel(ChartAxis::Left, 0));
 }
 
 void TFieldForm::FCAfterDraw() {
@@ -203,8 +203,8 @@ void TFieldForm::FCAfterDraw() {
 // --- keys, views and their history --------------------------------------------------------------
 
 TView TFieldForm::View() const {
-  return {FC->minimum(ChartAxis::Bottom), FC->maximum(ChartAxis::Bottom), FC->minimum(ChartAxis::Left),
-          FC->maximum(ChartAxis::Left)};
+  return {FC->Minimum(ChartAxis::Bottom), FC->Maximum(ChartAxis::Bottom), FC->Minimum(ChartAxis::Left),
+          FC->Maximum(ChartAxis::Left)};
 }
 
 TView TFieldForm::Region() const {
@@ -246,53 +246,53 @@ void TFieldForm::FCViewAboutToChange() {
   if (Project.HasBounds()) History().Leave(View());
 }
 
-void TFieldForm::ShowView(const TView &view) { FC->zoomToValues(view.MinX, view.MaxX, view.MinY, view.MaxY); }
+void TFieldForm::ShowView(const TView &view) { FC->ZoomToValues(view.MinX, view.MaxX, view.MinY, view.MaxY); }
 
 void TFieldForm::ShowRegion() {
-  FC->undoZoom();
+  FC->UndoZoom();
   if (View() != Region()) {
     FCViewAboutToChange();
     ShowView(Region());
   }
 }
 
-void TFieldForm::CopyPicture() const { QGuiApplication::clipboard()->setImage(FC->toImage(FC->devicePixelRatioF())); }
+void TFieldForm::CopyPicture() const { QGuiApplication::clipboard()->setImage(FC->ToImage(FC->devicePixelRatioF())); }
 
 void TFieldForm::keyPressEvent(QKeyEvent *event) {
   if (event->matches(QKeySequence::Copy)) {
     CopyPicture();
-  } else if (!FC->isZoomEnabled() || !MoveView(*event)) {
+  } else if (!FC->IsZoomEnabled() || !MoveView(*event)) {
     QWidget::keyPressEvent(event);
   }
 }
 
 // Only while the project has its region; true when the key was one of these.
 bool TFieldForm::MoveView(const QKeyEvent &event) {
-  const QRect area = FC->plotArea();
+  const QRect area = FC->PlotArea();
   const int across = area.width() / 10, down = area.height() / 10;
   const bool alt = event.modifiers() & Qt::AltModifier;
   std::optional<TView> earlier;
   switch (event.key()) {
     case Qt::Key_Left:
-      if (!alt) FC->scrollByPixels({across, 0});
+      if (!alt) FC->ScrollByPixels({across, 0});
       else if ((earlier = History().Back(View()))) ShowView(*earlier);
       return true;
     case Qt::Key_Right:
-      if (!alt) FC->scrollByPixels({-across, 0});
+      if (!alt) FC->ScrollByPixels({-across, 0});
       else if ((earlier = History().Forward(View()))) ShowView(*earlier);
       return true;
     case Qt::Key_Up:
-      FC->scrollByPixels({0, down});
+      FC->ScrollByPixels({0, down});
       return true;
     case Qt::Key_Down:
-      FC->scrollByPixels({0, -down});
+      FC->ScrollByPixels({0, -down});
       return true;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-      FC->zoomAbout(QRectF(area).center(), kKeyZoomFactor, kKeyZoomFactor);
+      FC->ZoomAbout(QRectF(area).center(), kKeyZoomFactor, kKeyZoomFactor);
       return true;
     case Qt::Key_Minus:
-      FC->zoomAbout(QRectF(area).center(), 1 / kKeyZoomFactor, 1 / kKeyZoomFactor);
+      FC->ZoomAbout(QRectF(area).center(), 1 / kKeyZoomFactor, 1 / kKeyZoomFactor);
       return true;
     case Qt::Key_Home:
       ShowRegion();
@@ -306,10 +306,10 @@ bool TFieldForm::MoveView(const QKeyEvent &event) {
 
 QString TFieldForm::PointerTip(QPoint pixel) {
   marker_->hide();
-  if (!Project.HasBounds() || FC->seriesCount() == 0 || !FC->plotArea().contains(pixel)) return {};
+  if (!Project.HasBounds() || FC->SeriesCount() == 0 || !FC->PlotArea().contains(pixel)) return {};
   if (const auto point = PointNear(pixel)) {
-    ShowMarker(*marker_, QPointF(FC->valueToPixel(ChartAxis::Bottom, static_cast<double>(point->X)),
-                                 FC->valueToPixel(ChartAxis::Left, static_cast<double>(point->Y))));
+    ShowMarker(*marker_, QPointF(FC->ValueToPixel(ChartAxis::Bottom, static_cast<double>(point->X)),
+                                 FC->ValueToPixel(ChartAxis::Left, static_cast<double>(point->Y))));
     markerView_ = View();
     markerRevision_ = Project.Revision();
     return PointTip(*point);
@@ -323,8 +323,8 @@ std::optional<TPointOfInterest> TFieldForm::PointNear(QPoint pixel) {
   double nearestDistance = kPointReach;
   for (const TPointOfInterest &point :
        points_.InView(Project, view.MinX, view.MaxX, view.MinY, view.MaxY, kShownPointsLimit)) {
-    const QPointF at(FC->valueToPixel(ChartAxis::Bottom, static_cast<double>(point.X)),
-                     FC->valueToPixel(ChartAxis::Left, static_cast<double>(point.Y)));
+    const QPointF at(FC->ValueToPixel(ChartAxis::Bottom, static_cast<double>(point.X)),
+                     FC->ValueToPixel(ChartAxis::Left, static_cast<double>(point.Y)));
     const double distance = QLineF(at, pixel).length();
     if (distance <= nearestDistance) {
       nearest = point;
@@ -350,7 +350,7 @@ QString TFieldForm::PointTip(const TPointOfInterest &point) const {
 // The nearest curve at the pointer's x, in pixels up or down; with none that
 // has a value there, the uppermost of those with samples.
 QString TFieldForm::CurveTip(QPoint pixel) const {
-  const long double x = FC->pixelToValue(ChartAxis::Bottom, pixel.x());
+  const long double x = FC->PixelToValue(ChartAxis::Bottom, pixel.x());
   int layer = -1, sample = 0;
   double nearest = std::numeric_limits<double>::infinity();
   for (int i = 0; i < Project.GraphCount(); ++i) {
@@ -360,7 +360,7 @@ QString TFieldForm::CurveTip(QPoint pixel) const {
     const double distance =
         graph.PointErrors[k]
             ? std::numeric_limits<double>::infinity()
-            : std::fabs(FC->valueToPixel(ChartAxis::Left, static_cast<double>(graph.YValues[k])) - pixel.y());
+            : std::fabs(FC->ValueToPixel(ChartAxis::Left, static_cast<double>(graph.YValues[k])) - pixel.y());
     if (layer < 0 || distance <= nearest) {
       layer = i;
       sample = k;

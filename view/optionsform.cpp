@@ -92,7 +92,7 @@ void ShowDisplayOptions() {
 
 void ApplyDisplaySettings(const TDisplaySettings &settings) {
   FieldForm->SetDisplaySettings(settings);
-  ScaleForm->SC->setBackgroundColors(ToQColor(settings.BackBottomColor, Qt::white),
+  ScaleForm->SC->SetBackgroundColors(ToQColor(settings.BackBottomColor, Qt::white),
                                      ToQColor(settings.BackTopColor, Qt::white));
   OptionsForm->SetSettings(settings);
 }

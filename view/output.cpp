@@ -82,7 +82,7 @@ QByteArray ImageBytes(const QImage &picture, const char *format) {
 // The screen's picture at a pixel ratio of dots per inch over the screen's,
 // with the resolution written into the file.
 QByteArray PngBytes(const Chart &chart, int dotsPerInch) {
-  QImage picture = chart.toImage(double(dotsPerInch) / kScreenDotsPerInch);
+  QImage picture = chart.ToImage(double(dotsPerInch) / kScreenDotsPerInch);
   const int dotsPerMetre = qRound(dotsPerInch / 0.0254);
   picture.setDotsPerMeterX(dotsPerMetre);
   picture.setDotsPerMeterY(dotsPerMetre);
@@ -99,7 +99,7 @@ QByteArray SvgBytes(const Chart &chart) {
   svg.setViewBox(chart.rect());
   svg.setTitle(kPictureJobTitle);
   QPainter painter(&svg);
-  chart.paint(painter, chart.rect());
+  chart.Paint(painter, chart.rect());
   painter.end();
   return bytes;
 }
@@ -118,7 +118,7 @@ QByteArray PdfBytes(const Chart &chart, int dotsPerInch) {
                                   QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&pdf)) Refuse(QStringLiteral("Не удаётся создать PDF"));
-    chart.paint(painter, QRectF(0, 0, pdf.width(), pdf.height()));
+    chart.Paint(painter, QRectF(0, 0, pdf.width(), pdf.height()));
   }
   return bytes;
 }
@@ -134,7 +134,7 @@ QByteArray PictureBytes(const Chart &chart, TPictureFormat format, int dotsPerIn
     case TPictureFormat::Bmp:
       break;
   }
-  return ImageBytes(chart.toImage().convertToFormat(QImage::Format_RGB888), "BMP");
+  return ImageBytes(chart.ToImage().convertToFormat(QImage::Format_RGB888), "BMP");
 }
 
 }  // namespace
@@ -177,7 +177,7 @@ void PrintValuesTable(QPrinter &printer, const std::vector<const TGraph *> &grap
 void WritePictureFile(const std::string &fileName, const std::vector<bool> &ticked, TPictureFormat format,
                       int dotsPerInch) {
   TShownForOutput shown(ticked);
-  FieldForm->FC->redrawNow();
+  FieldForm->FC->RedrawNow();
   SaveFileBytes(fileName, PictureBytes(*FieldForm->FC, format, dotsPerInch).toStdString());
 }
 
@@ -185,6 +185,6 @@ void PrintPicture(const std::vector<bool> &ticked) { PrintPicture(*DefaultPrinte
 
 void PrintPicture(QPrinter &printer, const std::vector<bool> &ticked) {
   TShownForOutput shown(ticked);
-  FieldForm->FC->redrawNow();
-  if (!FieldForm->FC->print(printer)) Refuse(QStringLiteral("Не удаётся напечатать графики"));
+  FieldForm->FC->RedrawNow();
+  if (!FieldForm->FC->Print(printer)) Refuse(QStringLiteral("Не удаётся напечатать графики"));
 }

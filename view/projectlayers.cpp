@@ -27,9 +27,9 @@ void SetAxes(Chart &chart, const TBounds &b) {
   const auto set = [&chart, &b](ChartAxis axis, long double first, long double second) {
     if (b.IsSet()) {
       const auto [low, high] = ChartRange(first, second);
-      chart.setRange(axis, low, high);
+      chart.SetRange(axis, low, high);
     } else {
-      chart.setRange(axis, 0, 0);
+      chart.SetRange(axis, 0, 0);
     }
   };
   set(ChartAxis::Bottom, b.MinX, b.MaxX);
@@ -41,7 +41,7 @@ class TChartPointSink final : public TCurveSink {
  public:
   explicit TChartPointSink(std::size_t count) { points.reserve(count); }
   void Append(double x, double y, bool isNull) override {
-    points.push_back(isNull ? ChartPoint::nullAt(x) : ChartPoint{x, y});
+    points.push_back(isNull ? ChartPoint::NullAt(x) : ChartPoint{x, y});
   }
   std::vector<ChartPoint> points;
 };
@@ -54,17 +54,17 @@ std::vector<ChartPoint> CurvePoints(const TProject &project, int index) {
 
 std::unique_ptr<LineSeries> Styled(std::unique_ptr<LineSeries> series, const QString &title, const QColor &colour,
                                    int width, bool shown) {
-  series->setColor(colour);
-  series->setWidth(width);
-  series->setTitle(title);
-  series->setShown(shown);
+  series->SetColor(colour);
+  series->SetWidth(width);
+  series->SetTitle(title);
+  series->SetShown(shown);
   return series;
 }
 
 // Adds at the end, then one place towards the front, so the last series stays last.
 void InsertBeforeLast(Chart &chart, std::unique_ptr<LineSeries> series) {
-  chart.addSeries(std::move(series));
-  chart.moveSeriesTowardsFront(chart.seriesCount() - 1);
+  chart.AddSeries(std::move(series));
+  chart.MoveSeriesTowardsFront(chart.SeriesCount() - 1);
 }
 
 }  // namespace
@@ -87,40 +87,40 @@ TProjectLayers::TProjectLayers(TProject &project, Chart &plot, Chart &navigator,
     : QObject(parent), project_(project), plot_(plot), navigator_(navigator) {}
 
 bool TProjectLayers::HasPlaceholder() const {
-  const int count = plot_.seriesCount();
-  return count > project_.GraphCount() && plot_.series(count - 1)->title() == kPlaceholderTitle;
+  const int count = plot_.SeriesCount();
+  return count > project_.GraphCount() && plot_.SeriesAt(count - 1)->Title() == kPlaceholderTitle;
 }
 
 void TProjectLayers::Start(const TBounds &bounds) {
   project_.SetBounds(bounds);
   SetAxes(plot_, bounds);
   SetAxes(navigator_, bounds);
-  ScaleForm->Frame()->setShown(true);
+  ScaleForm->Frame()->SetShown(true);
   UpdateNavigator();
   ZoomForm->PrepareForBounds(bounds.MinX, bounds.MaxX, bounds.MinY, bounds.MaxY);
   if (!HasPlaceholder()) {
     auto placeholder = std::make_unique<LineSeries>();
-    placeholder->setTitle(kPlaceholderTitle);
-    placeholder->setColor(plot_.legendColor());
-    plot_.addSeries(std::move(placeholder));
+    placeholder->SetTitle(kPlaceholderTitle);
+    placeholder->SetColor(plot_.LegendColor());
+    plot_.AddSeries(std::move(placeholder));
   }
   ScaleForm->ZoomButton->setEnabled(true);
-  plot_.setZoomEnabled(true);
+  plot_.SetZoomEnabled(true);
 }
 
 void TProjectLayers::Clear() {
   project_.Clear();
   styles_.clear();
-  plot_.undoZoom();
-  plot_.removeAllSeries();
+  plot_.UndoZoom();
+  plot_.RemoveAllSeries();
   SetAxes(plot_, project_.Bounds());
-  plot_.setZoomEnabled(false);
-  navigator_.undoZoom();
-  navigator_.exchangeSeries(0, navigator_.seriesCount() - 1);
-  while (navigator_.seriesCount() > 1) navigator_.removeSeries(navigator_.seriesCount() - 1);
+  plot_.SetZoomEnabled(false);
+  navigator_.UndoZoom();
+  navigator_.ExchangeSeries(0, navigator_.SeriesCount() - 1);
+  while (navigator_.SeriesCount() > 1) navigator_.RemoveSeries(navigator_.SeriesCount() - 1);
   SetAxes(navigator_, project_.Bounds());
   ScaleForm->ZoomButton->setEnabled(false);
-  ScaleForm->Frame()->setShown(false);
+  ScaleForm->Frame()->SetShown(false);
   emit Cleared();
 }
 
@@ -138,8 +138,8 @@ void TProjectLayers::AddSeries(int index) {
   const QString title = ShownExpression(graph.Expression);
   const QColor colour = SeriesColor(styles_[index].Color);
   auto plot = std::make_unique<LineSeries>();
-  plot->setPoints(CurvePoints(project_, index));
-  auto navigator = LineSeries::sharingPointsOf(*plot);
+  plot->SetPoints(CurvePoints(project_, index));
+  auto navigator = LineSeries::SharingPointsOf(*plot);
   InsertBeforeLast(plot_, Styled(std::move(plot), title, colour, styles_[index].Width, graph.Visible));
   InsertBeforeLast(navigator_, Styled(std::move(navigator), title, colour, 1, graph.Visible));
 }
@@ -147,8 +147,8 @@ void TProjectLayers::AddSeries(int index) {
 void TProjectLayers::Remove(int index) {
   project_.RemoveGraph(index);
   styles_.erase(styles_.begin() + index);
-  plot_.removeSeries(index);
-  navigator_.removeSeries(index);
+  plot_.RemoveSeries(index);
+  navigator_.RemoveSeries(index);
   emit Removed(index);
 }
 
@@ -156,15 +156,15 @@ void TProjectLayers::MoveTowardsFront(int index) {
   if (index <= 0 || index >= project_.GraphCount()) return;
   project_.SwapGraphs(index, index - 1);
   std::swap(styles_[index], styles_[index - 1]);
-  plot_.moveSeriesTowardsFront(index);
-  navigator_.moveSeriesTowardsFront(index);
+  plot_.MoveSeriesTowardsFront(index);
+  navigator_.MoveSeriesTowardsFront(index);
   emit Exchanged(index - 1, index);
 }
 
 void TProjectLayers::SetVisible(int index, bool visible) {
   project_.SetVisible(index, visible);
-  plot_.series(index)->setShown(visible);
-  navigator_.series(index)->setShown(visible);
+  plot_.SeriesAt(index)->SetShown(visible);
+  navigator_.SeriesAt(index)->SetShown(visible);
   emit VisibilityChanged(index);
 }
 
@@ -172,9 +172,9 @@ void TProjectLayers::Restyle(int index, const TLayerStyle &style) {
   project_.Graph(index);  // refuses a wrong index before anything changes
   styles_[index] = style;
   const QColor colour = SeriesColor(style.Color);
-  plot_.series(index)->setColor(colour);
-  plot_.series(index)->setWidth(style.Width);
-  navigator_.series(index)->setColor(colour);
+  plot_.SeriesAt(index)->SetColor(colour);
+  plot_.SeriesAt(index)->SetWidth(style.Width);
+  navigator_.SeriesAt(index)->SetColor(colour);
 }
 
 const TLayerStyle &TProjectLayers::Style(int index) const {
@@ -184,9 +184,9 @@ const TLayerStyle &TProjectLayers::Style(int index) const {
 
 void TProjectLayers::ShowOnly(const std::vector<bool> &ticked) {
   for (int i = 0; i < project_.GraphCount(); ++i)
-    plot_.series(i)->setShown(i < static_cast<int>(ticked.size()) && ticked[i]);
+    plot_.SeriesAt(i)->SetShown(i < static_cast<int>(ticked.size()) && ticked[i]);
 }
 
 void TProjectLayers::ShowAsLayers() {
-  for (int i = 0; i < project_.GraphCount(); ++i) plot_.series(i)->setShown(project_.Graph(i).Visible);
+  for (int i = 0; i < project_.GraphCount(); ++i) plot_.SeriesAt(i)->SetShown(project_.Graph(i).Visible);
 }

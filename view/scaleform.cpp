@@ -28,14 +28,14 @@ namespace {
 constexpr int kHelpContext = 60;
 
 void SetUpChart(Chart &chart) {
-  chart.setZoomEnabled(false);
-  chart.setScrollEnabled(false);
-  chart.setAxesShown(false);
-  chart.setLegendShown(false);
-  chart.setMarginsPercent(QMarginsF(0, 0, 0, 0));
-  chart.setBackgroundColors(Qt::white, Qt::white);
-  chart.setRange(ChartAxis::Bottom, 0, 100);
-  chart.setRange(ChartAxis::Left, 0, 100);
+  chart.SetZoomEnabled(false);
+  chart.SetScrollEnabled(false);
+  chart.SetAxesShown(false);
+  chart.SetLegendShown(false);
+  chart.SetMarginsPercent(QMarginsF(0, 0, 0, 0));
+  chart.SetBackgroundColors(Qt::white, Qt::white);
+  chart.SetRange(ChartAxis::Bottom, 0, 100);
+  chart.SetRange(ChartAxis::Left, 0, 100);
 }
 
 QLabel *Label(QWidget *parent, const QString &text, QPoint at) {
@@ -68,9 +68,9 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   SC->setGeometry(4, 4, 193, 193);
   SetUpChart(*SC);
   auto frameSeries = std::make_unique<RectangleSeries>();
-  frameSeries->setTitle(QStringLiteral("Rect"));
-  frameSeries->setShown(false);
-  SC->addSeries(std::move(frameSeries));
+  frameSeries->SetTitle(QStringLiteral("Rect"));
+  frameSeries->SetShown(false);
+  SC->AddSeries(std::move(frameSeries));
   SetFrameSettings(frameSettings_);
   Label(this, QStringLiteral("X:"), {4, 206});
   XLabel = ZoomLabel(this, {20, 206}, 68);
@@ -88,15 +88,15 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   connect(HelpButton, &QToolButton::clicked, this, &TScaleForm::HelpButtonClick);
 }
 
-RectangleSeries *TScaleForm::Frame() const { return static_cast<RectangleSeries *>(SC->series(SC->seriesCount() - 1)); }
+RectangleSeries *TScaleForm::Frame() const { return static_cast<RectangleSeries *>(SC->SeriesAt(SC->SeriesCount() - 1)); }
 
 void TScaleForm::ZoomButtonClick() {
   if (Dialogs().Exec(*ZoomForm) != QDialog::Accepted) return;
   Chart &fc = *FieldForm->FC;
   const auto pixel = [&fc](ChartAxis axis, int value) {
-    return static_cast<int>(std::lround(fc.valueToPixel(axis, value)));
+    return static_cast<int>(std::lround(fc.ValueToPixel(axis, value)));
   };
-  fc.zoomToPixels(
+  fc.ZoomToPixels(
       pixel(ChartAxis::Bottom, ZoomForm->MinXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MinYSE->Value()),
       pixel(ChartAxis::Bottom, ZoomForm->MaxXSE->Value()), pixel(ChartAxis::Left, ZoomForm->MaxYSE->Value()));
 }
@@ -108,8 +108,8 @@ void TScaleForm::OptButtonClick() {
 
 void TScaleForm::SetFrameSettings(const TFrameSettings &settings) {
   frameSettings_ = settings;
-  Frame()->setWidth(settings.Width);
-  Frame()->setColor(ToQColor(settings.Color, Qt::blue));
+  Frame()->SetWidth(settings.Width);
+  Frame()->SetColor(ToQColor(settings.Color, Qt::blue));
 }
 
 void TScaleForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }
@@ -117,12 +117,12 @@ void TScaleForm::HelpButtonClick() { ShowHelpTopic(kHelpContext); }
 void UpdateNavigator() {
   const Chart &fc = *FieldForm->FC;
   RectangleSeries &frame = *ScaleForm->Frame();
-  const long double w = frame.width();
-  const long double bMin = fc.minimum(ChartAxis::Bottom), bMax = fc.maximum(ChartAxis::Bottom);
-  const long double lMin = fc.minimum(ChartAxis::Left), lMax = fc.maximum(ChartAxis::Left);
+  const long double w = frame.Width();
+  const long double bMin = fc.Minimum(ChartAxis::Bottom), bMax = fc.Maximum(ChartAxis::Bottom);
+  const long double lMin = fc.Minimum(ChartAxis::Left), lMax = fc.Maximum(ChartAxis::Left);
   const long double width = std::max(1, fc.width()), height = std::max(1, fc.height());
   const long double insetX = w * (bMax - bMin) / width, insetY = w * (lMax - lMin) / height;
-  frame.setCorners(QPointF(static_cast<double>(bMin + insetX), static_cast<double>(lMin + insetY)),
+  frame.SetCorners(QPointF(static_cast<double>(bMin + insetX), static_cast<double>(lMin + insetY)),
                    QPointF(static_cast<double>(bMax - insetX), static_cast<double>(lMax - insetY)));
   const TBounds &b = Project.Bounds();
   if (b.MaxX - b.MinX > 0 && b.MaxY - b.MinY > 0) {

@@ -58,8 +58,8 @@ double OpenInWindows(const std::string &name, int argc, char **argv) {
   QCoreApplication::processEvents();
   const auto start = std::chrono::steady_clock::now();
   OpenProject(name);
-  FieldForm->FC->redrawNow();
-  ScaleForm->SC->redrawNow();
+  FieldForm->FC->RedrawNow();
+  ScaleForm->SC->RedrawNow();
   QCoreApplication::processEvents();
   const double seconds = Seconds(start);
   DestroyWindows();

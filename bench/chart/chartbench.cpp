@@ -54,7 +54,7 @@ std::vector<ChartPoint> sampled(Curve curve) {
       inRun = false;
       continue;
     }
-    if (!inRun) points.push_back(ChartPoint::nullAt(x));
+    if (!inRun) points.push_back(ChartPoint::NullAt(x));
     points.push_back({x, y});
     inRun = true;
   }
@@ -79,33 +79,33 @@ class BenchChart {
  public:
   BenchChart() {
     chart.resize(800, 600);
-    chart.setLegendShown(false);
-    chart.setMarginsPercent(QMarginsF(0, 1, 1, 0));
-    chart.setRange(ChartAxis::Bottom, lowest, highest);
-    chart.setRange(ChartAxis::Left, lowest, highest);
+    chart.SetLegendShown(false);
+    chart.SetMarginsPercent(QMarginsF(0, 1, 1, 0));
+    chart.SetRange(ChartAxis::Bottom, lowest, highest);
+    chart.SetRange(ChartAxis::Left, lowest, highest);
     for (int layer = 0; layer < layerCount; ++layer) {
       auto series = std::make_unique<LineSeries>();
-      series->setColor(QColor::fromHsv(layer * 36, 255, 200));
-      series->setWidth(penWidth);
-      series->setPoints(layerPoints(layer));
-      chart.addSeries(std::move(series));
+      series->SetColor(QColor::fromHsv(layer * 36, 255, 200));
+      series->SetWidth(penWidth);
+      series->SetPoints(layerPoints(layer));
+      chart.AddSeries(std::move(series));
     }
     chart.show();
   }
 
   void showSeries(bool shown) {
-    for (int i = 0; i < chart.seriesCount(); ++i) chart.series(i)->setShown(shown);
+    for (int i = 0; i < chart.SeriesCount(); ++i) chart.SeriesAt(i)->SetShown(shown);
   }
 
   // The chart without its series, then every series stroked by QPainter.
   QImage reference() {
     showSeries(false);
-    QImage image = chart.toImage();
+    QImage image = chart.ToImage();
     showSeries(true);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(chart.plotArea().adjusted(0, 0, -1, -1));
-    for (int i = 0; i < chart.seriesCount(); ++i) StrokeRuns(painter, chart, *static_cast<LineSeries *>(chart.series(i)));
+    painter.setClipRect(chart.PlotArea().adjusted(0, 0, -1, -1));
+    for (int i = 0; i < chart.SeriesCount(); ++i) StrokeRuns(painter, chart, *static_cast<LineSeries *>(chart.SeriesAt(i)));
     return image;
   }
 
@@ -117,17 +117,17 @@ class BenchChart {
 std::unique_ptr<Chart> sceneChart(const Scene &scene, int width) {
   auto chart = std::make_unique<Chart>();
   chart->resize(scene.size);
-  chart->setLegendShown(scene.legend);
-  chart->setMarginsPercent(QMarginsF(0, 1, 1, 0));
-  chart->setRange(ChartAxis::Bottom, lowest, highest);
-  chart->setRange(ChartAxis::Left, lowest, highest);
+  chart->SetLegendShown(scene.legend);
+  chart->SetMarginsPercent(QMarginsF(0, 1, 1, 0));
+  chart->SetRange(ChartAxis::Bottom, lowest, highest);
+  chart->SetRange(ChartAxis::Left, lowest, highest);
   for (int layer = 0; layer < scene.layers; ++layer) {
     auto series = std::make_unique<LineSeries>();
-    series->setColor(QColor::fromHsv(layer * 36 % 360, 255, 200));
-    series->setWidth(width);
-    series->setTitle(QStringLiteral("layer %1").arg(layer));
-    series->setPoints(layerPoints(layer));
-    chart->addSeries(std::move(series));
+    series->SetColor(QColor::fromHsv(layer * 36 % 360, 255, 200));
+    series->SetWidth(width);
+    series->SetTitle(QStringLiteral("layer %1").arg(layer));
+    series->SetPoints(layerPoints(layer));
+    chart->AddSeries(std::move(series));
   }
   chart->show();
   return chart;
@@ -145,7 +145,7 @@ std::unique_ptr<QCustomPlot> referencePlot(const Scene &scene) {
     QVector<double> keys, values;
     for (const ChartPoint &p : layerPoints(layer)) {
       keys << p.x;
-      values << (p.isNull() ? std::nan("") : p.y);
+      values << (p.IsNull() ? std::nan("") : p.y);
     }
     QCPGraph *graph = plot->addGraph();
     graph->setData(keys, values, true);
@@ -158,7 +158,7 @@ std::unique_ptr<QCustomPlot> referencePlot(const Scene &scene) {
 
 void BM_SceneRedraw(benchmark::State &state, const Scene &scene, int width) {
   const std::unique_ptr<Chart> chart = sceneChart(scene, width);
-  for (auto _ : state) chart->redrawNow();
+  for (auto _ : state) chart->RedrawNow();
 }
 
 void BM_SceneReference(benchmark::State &state, const Scene &scene) {
@@ -222,7 +222,7 @@ Difference difference(const QImage &a, const QImage &b) {
 
 void BM_Redraw(benchmark::State &state) {
   Chart &chart = benchChart().chart;
-  for (auto _ : state) chart.redrawNow();
+  for (auto _ : state) chart.RedrawNow();
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
@@ -230,15 +230,15 @@ BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 void BM_RedrawWithoutSeries(benchmark::State &state) {
   BenchChart &bench = benchChart();
   bench.showSeries(false);
-  for (auto _ : state) bench.chart.redrawNow();
+  for (auto _ : state) bench.chart.RedrawNow();
   bench.showSeries(true);
 }
 BENCHMARK(BM_RedrawWithoutSeries)->Unit(benchmark::kMillisecond);
 
 void BM_Picture(benchmark::State &state) {
   Chart &chart = benchChart().chart;
-  for (auto _ : state) benchmark::DoNotOptimize(chart.toImage());
-  const Difference d = difference(chart.toImage(), benchChart().reference());
+  for (auto _ : state) benchmark::DoNotOptimize(chart.ToImage());
+  const Difference d = difference(chart.ToImage(), benchChart().reference());
   state.counters["differing_%"] = d.beyondTolerancePercent;
   state.counters["any_difference_%"] = d.anyPercent;
 }

@@ -53,24 +53,24 @@ Window &Scene() {
 
 void Redraw(benchmark::State &state) {
   Chart &chart = *Scene().field.FC;
-  for (auto _ : state) chart.redrawNow();
+  for (auto _ : state) chart.RedrawNow();
 }
 
 void WheelNotchInAndOut(benchmark::State &state) {
   Chart &chart = *Scene().field.FC;
-  const QPointF at = chart.plotArea().center() + QPointF(100, 50);
+  const QPointF at = chart.PlotArea().center() + QPointF(100, 50);
   for (auto _ : state) {
-    chart.zoomAbout(at, 0.8, 0.8);
-    chart.redrawNow();
-    chart.zoomAbout(at, 1.25, 1.25);
-    chart.redrawNow();
+    chart.ZoomAbout(at, 0.8, 0.8);
+    chart.RedrawNow();
+    chart.ZoomAbout(at, 1.25, 1.25);
+    chart.RedrawNow();
   }
 }
 
 // Pointers swept over the plot area; the points of interest are found at the first tip.
 void ToolTip(benchmark::State &state) {
   TFieldForm &field = Scene().field;
-  const QRect area = field.FC->plotArea();
+  const QRect area = field.FC->PlotArea();
   field.PointerTip(area.center());
   int step = 0;
   for (auto _ : state) {

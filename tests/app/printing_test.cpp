@@ -149,8 +149,8 @@ TEST_F(CupsPrintTest, WithNoDefaultPrinterTheErrorBoxSaysSo) {
     ASSERT_EQ(dialogs->messages.size(), 1u) << item->text().toStdString();
     EXPECT_EQ(dialogs->messages[0].icon, QMessageBox::Critical);
     EXPECT_EQ(dialogs->messages[0].text, QStringLiteral("Не выбран принтер по умолчанию."));
-    EXPECT_TRUE(FieldForm->FC->series(0)->isShown());
-    EXPECT_FALSE(FieldForm->FC->series(1)->isShown());
+    EXPECT_TRUE(FieldForm->FC->SeriesAt(0)->IsShown());
+    EXPECT_FALSE(FieldForm->FC->SeriesAt(1)->IsShown());
   }
   EXPECT_TRUE(TPdfQueue::JobsAfter(last).empty());
 }

@@ -111,13 +111,13 @@ TEST_F(ProjectFileTest, OpeningRestoresWhatWasSaved) {
   EXPECT_EQ(Project.Bounds(), (TBounds{-10, 10, -5, 5}));
   EXPECT_FALSE(Project.Graph(1).Visible);
   EXPECT_EQ(LayersForm->LayersLB->item(1)->text(), "[-] x^2");
-  EXPECT_EQ(FieldForm->FC->series(1)->width(), 3);
-  EXPECT_EQ(FieldForm->FC->gridColor(ChartAxis::Bottom), QColor(Qt::green));
-  EXPECT_FALSE(FieldForm->FC->isGridShown(ChartAxis::Left));
+  EXPECT_EQ(FieldForm->FC->SeriesAt(1)->Width(), 3);
+  EXPECT_EQ(FieldForm->FC->GridColor(ChartAxis::Bottom), QColor(Qt::green));
+  EXPECT_FALSE(FieldForm->FC->IsGridShown(ChartAxis::Left));
   EXPECT_FALSE(OptionsForm->GridCB->isChecked());
-  EXPECT_EQ(ScaleForm->Frame()->width(), 5);
+  EXPECT_EQ(ScaleForm->Frame()->Width(), 5);
   EXPECT_EQ(CalcOptForm->PrecSE->Value(), 3);
-  EXPECT_TRUE(FieldForm->FC->isZoomEnabled());
+  EXPECT_TRUE(FieldForm->FC->IsZoomEnabled());
   EXPECT_TRUE(ScaleForm->ZoomButton->isEnabled());
   ExpectInStep();
   SaveProject(Name("again.lpp"));
@@ -151,7 +151,7 @@ TEST_F(ProjectFileTest, ABrokenValueEndsTheLoadKeepingWhatCameBefore) {
     EXPECT_THROW(OpenProject(Name("broken.lpp")), std::exception);
     EXPECT_EQ(Project.GraphCount(), std::max(layers, 0));
     EXPECT_EQ(Project.Bounds(), layers < 0 ? TBounds() : TBounds({-10, 10, -10, 10}));
-    EXPECT_EQ(FieldForm->FC->isGridShown(ChartAxis::Left), layers >= 0);
+    EXPECT_EQ(FieldForm->FC->IsGridShown(ChartAxis::Left), layers >= 0);
     ExpectInStep();
   }
 }
@@ -170,9 +170,9 @@ TEST_F(ProjectFileTest, OddValuesLoadAsDescribed) {
   EXPECT_EQ(Project.GraphCount(), 2);
   EXPECT_EQ(Project.Graph(0).ErrorCode, 11);
   EXPECT_FALSE(Project.HasBounds());
-  EXPECT_EQ(FieldForm->FC->axisLineColor(ChartAxis::Left), QColor(Qt::red));
-  EXPECT_EQ(FieldForm->FC->minimum(ChartAxis::Bottom), 0);
-  EXPECT_EQ(FieldForm->FC->maximum(ChartAxis::Bottom), 0);
+  EXPECT_EQ(FieldForm->FC->AxisLineColor(ChartAxis::Left), QColor(Qt::red));
+  EXPECT_EQ(FieldForm->FC->Minimum(ChartAxis::Bottom), 0);
+  EXPECT_EQ(FieldForm->FC->Maximum(ChartAxis::Bottom), 0);
   ExpectInStep();
   dialogs->answers.clear();
   QTest::mouseClick(LayersForm->NewButton, Qt::LeftButton);
@@ -221,14 +221,14 @@ TEST_F(ProjectFileTest, ValuesOutOfEveryRangeLoadAndSaveAsTheyStand) {
     ExpectInStep();
     for (Chart *chart : {FieldForm->FC, ScaleForm->SC})
       for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) {
-        EXPECT_TRUE(std::isfinite(chart->minimum(axis)) && std::isfinite(chart->maximum(axis)));
-        EXPECT_LT(chart->minimum(axis), chart->maximum(axis));
+        EXPECT_TRUE(std::isfinite(chart->Minimum(axis)) && std::isfinite(chart->Maximum(axis)));
+        EXPECT_LT(chart->Minimum(axis), chart->Maximum(axis));
       }
-    for (int i = 0; i < FieldForm->FC->seriesCount(); ++i) {
-      EXPECT_GE(FieldForm->FC->series(i)->width(), 1);
-      EXPECT_LE(FieldForm->FC->series(i)->width(), 4);
+    for (int i = 0; i < FieldForm->FC->SeriesCount(); ++i) {
+      EXPECT_GE(FieldForm->FC->SeriesAt(i)->Width(), 1);
+      EXPECT_LE(FieldForm->FC->SeriesAt(i)->Width(), 4);
     }
-    EXPECT_FALSE(FieldForm->FC->toImage().isNull());
+    EXPECT_FALSE(FieldForm->FC->ToImage().isNull());
     CalcForm->ExpEdit->setText("1/3");
     CalcForm->RunButton->click();
     EXPECT_LT(CalcForm->ResLabel->text().size(), 30);

@@ -16,17 +16,17 @@ const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 160, 0), magenta(255, 0, 
 
 LineSeries *AddLine(Chart &chart, std::vector<ChartPoint> points, const QColor &color, int width) {
   auto series = std::make_unique<LineSeries>();
-  series->setPoints(std::move(points));
-  series->setColor(color);
-  series->setWidth(width);
-  series->setTitle(QStringLiteral("line"));
-  return chart.addSeries(std::move(series));
+  series->SetPoints(std::move(points));
+  series->SetColor(color);
+  series->SetWidth(width);
+  series->SetTitle(QStringLiteral("line"));
+  return chart.AddSeries(std::move(series));
 }
 
 // Pixels of the column through a value on the bottom axis, over the rows of the plot area.
 QRect ColumnAt(const Chart &chart, double x) {
-  const QRect area = chart.plotArea();
-  const int column = static_cast<int>(std::floor(chart.valueToPixel(ChartAxis::Bottom, x)));
+  const QRect area = chart.PlotArea();
+  const int column = static_cast<int>(std::floor(chart.ValueToPixel(ChartAxis::Bottom, x)));
   return QRect(column, area.top() + 3, 1, area.height() - 6);
 }
 
@@ -34,8 +34,8 @@ QRect ColumnAt(const Chart &chart, double x) {
 // series's colour, nothing is drawn between them.
 TEST_F(ChartTest, NullPointSplitsALineIntoTwoRuns) {
   ClearBackground();
-  AddLine(chart, {{1, 5}, {4, 5}, ChartPoint::nullAt(5), {6, 5}, {9, 5}}, red, 3);
-  const QImage image = chart.toImage();
+  AddLine(chart, {{1, 5}, {4, 5}, ChartPoint::NullAt(5), {6, 5}, {9, 5}}, red, 3);
+  const QImage image = chart.ToImage();
   for (double x : {1.5, 2.5, 3.5, 6.5, 7.5, 8.5}) {
     EXPECT_TRUE(ColorNear(image, PixelOf(x, 5), red, 1)) << x;
     EXPECT_NEAR(Ink(image, ColumnAt(chart, x), red), 3, 0.35) << x;
@@ -50,8 +50,8 @@ TEST_P(ChartLineWidthTest, LineCoversItsWidth) {
   const auto [asked, drawn] = GetParam();
   ClearBackground();
   LineSeries *line = AddLine(chart, {{1, 5.3}, {9, 5.3}}, red, asked);
-  EXPECT_EQ(line->width(), drawn);
-  const QImage image = chart.toImage();
+  EXPECT_EQ(line->Width(), drawn);
+  const QImage image = chart.ToImage();
   for (double x : {2.0, 5.0, 8.0}) EXPECT_NEAR(Ink(image, ColumnAt(chart, x), red), drawn, 0.35) << x;
   if (drawn >= 2) {
     EXPECT_TRUE(ColorNear(image, PixelOf(5, 5.3), red, 0));
@@ -68,12 +68,12 @@ INSTANTIATE_TEST_SUITE_P(Widths, ChartLineWidthTest,
 
 // A hidden series is neither drawn nor listed in the legend, so its colour appears nowhere.
 TEST_F(ChartTest, HiddenSeriesDrawsNothing) {
-  chart.setGridShown(ChartAxis::Bottom, false);
-  chart.setGridShown(ChartAxis::Left, false);
+  chart.SetGridShown(ChartAxis::Bottom, false);
+  chart.SetGridShown(ChartAxis::Left, false);
   LineSeries *line = AddLine(chart, {{1, 1}, {9, 9}}, red, 4);
-  EXPECT_GT(PixelsOf(chart.toImage(), chart.rect(), red), 100);
-  line->setShown(false);
-  EXPECT_EQ(PixelsOf(chart.toImage(), chart.rect(), red), 0);
+  EXPECT_GT(PixelsOf(chart.ToImage(), chart.rect(), red), 100);
+  line->SetShown(false);
+  EXPECT_EQ(PixelsOf(chart.ToImage(), chart.rect(), red), 0);
 }
 
 struct OrderCase {
@@ -92,7 +92,7 @@ TEST_P(ChartSeriesOrderTest, LaterSeriesCoversEarlierOne) {
   AddLine(chart, {{1, 5}, {9, 5}}, red, 4);
   AddLine(chart, {{5, 1}, {5, 9}}, blue, 4);
   GetParam().rearrange(chart);
-  const QImage image = chart.toImage();
+  const QImage image = chart.ToImage();
   const QPointF crossing = PixelOf(5, 5);
   const QRgb seen = image.pixel(static_cast<int>(crossing.x()), static_cast<int>(crossing.y()));
   EXPECT_TRUE(SameColor(seen, GetParam().horizontalOnTop ? red : blue, 2)) << std::hex << seen;
@@ -104,24 +104,24 @@ TEST_P(ChartSeriesOrderTest, LaterSeriesCoversEarlierOne) {
 INSTANTIATE_TEST_SUITE_P(
     Orders, ChartSeriesOrderTest,
     testing::Values(OrderCase{"AsAdded", [](Chart &) {}, false},
-                    OrderCase{"Exchanged", [](Chart &c) { c.exchangeSeries(0, 1); }, true},
-                    OrderCase{"ExchangedBack", [](Chart &c) { c.exchangeSeries(1, 0), c.exchangeSeries(0, 1); }, false},
-                    OrderCase{"SecondTowardsFront", [](Chart &c) { c.moveSeriesTowardsFront(1); }, true},
-                    OrderCase{"FirstTowardsBack", [](Chart &c) { c.moveSeriesTowardsBack(0); }, true},
-                    OrderCase{"FirstTowardsFront", [](Chart &c) { c.moveSeriesTowardsFront(0); }, false},
-                    OrderCase{"LastTowardsBack", [](Chart &c) { c.moveSeriesTowardsBack(1); }, false}),
+                    OrderCase{"Exchanged", [](Chart &c) { c.ExchangeSeries(0, 1); }, true},
+                    OrderCase{"ExchangedBack", [](Chart &c) { c.ExchangeSeries(1, 0), c.ExchangeSeries(0, 1); }, false},
+                    OrderCase{"SecondTowardsFront", [](Chart &c) { c.MoveSeriesTowardsFront(1); }, true},
+                    OrderCase{"FirstTowardsBack", [](Chart &c) { c.MoveSeriesTowardsBack(0); }, true},
+                    OrderCase{"FirstTowardsFront", [](Chart &c) { c.MoveSeriesTowardsFront(0); }, false},
+                    OrderCase{"LastTowardsBack", [](Chart &c) { c.MoveSeriesTowardsBack(1); }, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A rectangle is an outline only, whichever corners it is given.
 TEST_F(ChartTest, RectangleDrawsItsOutlineOnly) {
   ClearBackground();
-  auto *frame = chart.addSeries(std::make_unique<RectangleSeries>());
-  frame->setColor(blue);
-  frame->setWidth(3);
+  auto *frame = chart.AddSeries(std::make_unique<RectangleSeries>());
+  frame->SetColor(blue);
+  frame->SetWidth(3);
   const std::pair<QPointF, QPointF> corners[] = {{{2, 3}, {8, 7}}, {{8, 3}, {2, 7}}, {{8, 7}, {2, 3}}};
   for (const auto &[first, second] : corners) {
-    frame->setCorners(first, second);
-    const QImage image = chart.toImage();
+    frame->SetCorners(first, second);
+    const QImage image = chart.ToImage();
     for (QPointF edge : {QPointF(5, 3), QPointF(5, 7), QPointF(2, 5), QPointF(8, 5), QPointF(2, 3), QPointF(8, 7)})
       EXPECT_TRUE(ColorNear(image, PixelOf(edge.x(), edge.y()), blue, 1)) << edge.x() << "," << edge.y();
     const QRectF inside = QRectF(PixelOf(2, 7), PixelOf(8, 3)).adjusted(4, 4, -4, -4);
@@ -138,8 +138,8 @@ TEST_F(ChartTest, CurvesKeepTheirPlaceAtDevicePixelRatioTwo) {
   ClearBackground();
   AddLine(chart, {{1, 2}, {9, 8}}, red, 2);
   AddLine(chart, {{1, 7}, {5, 3}, {9, 7}}, blue, 3);
-  const QImage single = chart.toImage(1);
-  const QImage dense = chart.toImage(2);
+  const QImage single = chart.ToImage(1);
+  const QImage dense = chart.ToImage(2);
   ASSERT_EQ(dense.size(), single.size() * 2);
   const QImage reduced = dense.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   for (const QColor &color : {red, blue}) {
@@ -158,18 +158,18 @@ TEST_F(ChartTest, CurvesKeepTheirPlaceAtDevicePixelRatioTwo) {
 // The legend stands beside the plot area and takes room from it only while some shown series is
 // listed; rectangles never are.
 TEST_F(ChartTest, LegendListsShownLinesButNoRectangles) {
-  const QRect bare = chart.plotArea();
-  auto *frame = chart.addSeries(std::make_unique<RectangleSeries>());
-  frame->setCorners({2, 2}, {8, 8});
-  frame->setTitle(QStringLiteral("frame"));
-  EXPECT_EQ(chart.plotArea(), bare);
+  const QRect bare = chart.PlotArea();
+  auto *frame = chart.AddSeries(std::make_unique<RectangleSeries>());
+  frame->SetCorners({2, 2}, {8, 8});
+  frame->SetTitle(QStringLiteral("frame"));
+  EXPECT_EQ(chart.PlotArea(), bare);
   LineSeries *line = AddLine(chart, {{1, 1}, {9, 9}}, red, 2);
-  EXPECT_LT(chart.plotArea().right(), bare.right());
-  line->setShown(false);
-  EXPECT_EQ(chart.plotArea(), bare);
-  line->setShown(true);
-  chart.setLegendShown(false);
-  EXPECT_EQ(chart.plotArea(), bare);
+  EXPECT_LT(chart.PlotArea().right(), bare.right());
+  line->SetShown(false);
+  EXPECT_EQ(chart.PlotArea(), bare);
+  line->SetShown(true);
+  chart.SetLegendShown(false);
+  EXPECT_EQ(chart.PlotArea(), bare);
 }
 
 struct FarCase {
@@ -186,7 +186,7 @@ class ChartFarPointsTest : public ChartTest, public testing::WithParamInterface<
 TEST_P(ChartFarPointsTest, VisiblePartIsDrawn) {
   ClearBackground();
   AddLine(chart, GetParam().points, red, 3);
-  const QImage image = chart.toImage();
+  const QImage image = chart.ToImage();
   for (QPointF at : GetParam().drawn)
     EXPECT_TRUE(ColorNear(image, PixelOf(at.x(), at.y()), red, 1)) << at.x() << "," << at.y();
   for (QPointF at : GetParam().empty)
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FarCase{"Steep", {{4, -far}, {6, far}}, {{5, 0.5}, {5, 5}, {5, 9.5}}, {{4, 5}, {6, 5}}},
                     FarCase{"FromInside", {{5, 5}, {far, 5}}, {{5.2, 5}, {9.5, 5}}, {{4, 5}, {2, 5}}},
                     FarCase{"ThroughNull",
-                            {{-far, 2}, {far, 2}, ChartPoint::nullAt(0), {-far, 8}, {far, 8}},
+                            {{-far, 2}, {far, 2}, ChartPoint::NullAt(0), {-far, 8}, {far, 8}},
                             {{1, 2}, {9, 2}, {1, 8}, {9, 8}},
                             {{5, 5}}}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -212,22 +212,22 @@ INSTANTIATE_TEST_SUITE_P(
 // copy along a grid line hides that grid line and the left axis where it crosses it, and a
 // series over the copy hides the copy.
 TEST_F(ChartTest, BeforeSeriesHookDrawsBetweenAxesAndSeries) {
-  chart.setLegendShown(false);
-  chart.setGridShown(ChartAxis::Bottom, false);
-  chart.setGridColor(ChartAxis::Left, magenta);
-  chart.setAxisLineColor(ChartAxis::Left, blue);
-  chart.setAxisLineColor(ChartAxis::Bottom, green);
-  ASSERT_TRUE(chart.tickLabels(ChartAxis::Left).contains(QStringLiteral("4")));
+  chart.SetLegendShown(false);
+  chart.SetGridShown(ChartAxis::Bottom, false);
+  chart.SetGridColor(ChartAxis::Left, magenta);
+  chart.SetAxisLineColor(ChartAxis::Left, blue);
+  chart.SetAxisLineColor(ChartAxis::Bottom, green);
+  ASSERT_TRUE(chart.TickLabels(ChartAxis::Left).contains(QStringLiteral("4")));
   AddLine(chart, {{3, 4}, {7, 4}}, red, 4);
-  const QImage before = chart.toImage();
-  const double row = chart.valueToPixel(ChartAxis::Left, 4);
-  chart.setBeforeSeriesHook([row](AxisCopyPainter &painter) { painter.drawCopy(ChartAxis::Bottom, row); });
-  const QImage after = chart.toImage();
+  const QImage before = chart.ToImage();
+  const double row = chart.ValueToPixel(ChartAxis::Left, 4);
+  chart.SetBeforeSeriesHook([row](AxisCopyPainter &painter) { painter.DrawCopy(ChartAxis::Bottom, row); });
+  const QImage after = chart.ToImage();
 
-  const QRect area = chart.plotArea();
+  const QRect area = chart.PlotArea();
   const int x0 = area.left(), x1 = area.right();
-  const double seriesStart = chart.valueToPixel(ChartAxis::Bottom, 3),
-               seriesEnd = chart.valueToPixel(ChartAxis::Bottom, 7);
+  const double seriesStart = chart.ValueToPixel(ChartAxis::Bottom, 3),
+               seriesEnd = chart.ValueToPixel(ChartAxis::Bottom, 7);
   // The rows the copy's line takes, found where nothing else is drawn.
   std::vector<int> copyRows;
   for (int y = static_cast<int>(row) - 3; y <= static_cast<int>(row) + 3; ++y)
@@ -255,16 +255,16 @@ TEST_F(ChartTest, BeforeSeriesHookDrawsBetweenAxesAndSeries) {
 // the next turn of the event loop.
 TEST_F(ChartTest, RedrawnFollowsTheWholeRedraw) {
   std::vector<std::string> events;
-  chart.setBeforeSeriesHook([&](AxisCopyPainter &) { events.push_back("hook"); });
-  QObject::connect(&chart, &Chart::redrawn, [&] { events.push_back("redrawn"); });
+  chart.SetBeforeSeriesHook([&](AxisCopyPainter &) { events.push_back("hook"); });
+  QObject::connect(&chart, &Chart::Redrawn, [&] { events.push_back("redrawn"); });
   QApplication::processEvents();
   events.clear();
-  chart.redrawNow();
+  chart.RedrawNow();
   EXPECT_EQ(events, (std::vector<std::string>{"hook", "redrawn"}));
 
   events.clear();
-  chart.setRange(ChartAxis::Bottom, -1, 1);
-  chart.setRange(ChartAxis::Left, -2, 2);
+  chart.SetRange(ChartAxis::Bottom, -1, 1);
+  chart.SetRange(ChartAxis::Left, -2, 2);
   AddLine(chart, {{0, 0}, {1, 1}}, red, 1);
   EXPECT_TRUE(events.empty());
   QTest::qWait(50);
@@ -280,12 +280,12 @@ TEST_P(ChartAxisCopyTest, LineAndTicksStandAtThePixel) {
   const ChartAxis axis = GetParam();
   const ChartAxis across = axis == ChartAxis::Bottom ? ChartAxis::Left : ChartAxis::Bottom;
   ClearBackground();
-  chart.setAxisLineColor(axis, green);
-  chart.setTickColor(axis, blue);
-  chart.setMinorTickColor(axis, magenta);
-  const double at = chart.valueToPixel(across, axis == ChartAxis::Bottom ? 4.0 : 6.0);
-  chart.setBeforeSeriesHook([axis, at](AxisCopyPainter &painter) { painter.drawCopy(axis, at); });
-  const QImage image = chart.toImage();
+  chart.SetAxisLineColor(axis, green);
+  chart.SetTickColor(axis, blue);
+  chart.SetMinorTickColor(axis, magenta);
+  const double at = chart.ValueToPixel(across, axis == ChartAxis::Bottom ? 4.0 : 6.0);
+  chart.SetBeforeSeriesHook([axis, at](AxisCopyPainter &painter) { painter.DrawCopy(axis, at); });
+  const QImage image = chart.ToImage();
   // Down from a bottom axis copy, left from a left one.
   const int outwards = axis == ChartAxis::Bottom ? 1 : -1;
   const auto pixel = [&](double along, double offset) {
@@ -300,10 +300,10 @@ TEST_P(ChartAxisCopyTest, LineAndTicksStandAtThePixel) {
     return false;
   };
 
-  const QStringList labels = chart.tickLabels(axis);
+  const QStringList labels = chart.TickLabels(axis);
   ASSERT_GE(labels.size(), 3);
   std::vector<double> ticks;
-  for (const QString &label : labels) ticks.push_back(chart.valueToPixel(axis, QLocale().toDouble(label)));
+  for (const QString &label : labels) ticks.push_back(chart.ValueToPixel(axis, QLocale().toDouble(label)));
   for (size_t i = 0; i + 1 < ticks.size(); ++i) {
     SCOPED_TRACE(labels[static_cast<int>(i)].toStdString());
     const double step = ticks[i + 1] - ticks[i];
@@ -329,16 +329,16 @@ std::vector<ChartPoint> Wave(double phase, int count) {
   std::vector<ChartPoint> points;
   for (int i = 0; i < count; ++i) {
     const double x = 10.0 * i / (count - 1);
-    points.push_back(i % 700 == 0 ? ChartPoint::nullAt(x) : ChartPoint{x, 5 + 4 * std::sin(30 * x + phase)});
+    points.push_back(i % 700 == 0 ? ChartPoint::NullAt(x) : ChartPoint{x, 5 + 4 * std::sin(30 * x + phase)});
   }
   return points;
 }
 
 QImage DrawnOnThreads(Chart &chart, std::size_t threads) {
-  RasterPipeline::setThreadLimit(threads);
-  chart.redrawNow();
-  QImage image = chart.toImage();
-  RasterPipeline::setThreadLimit(0);
+  RasterPipeline::SetThreadLimit(threads);
+  chart.RedrawNow();
+  QImage image = chart.ToImage();
+  RasterPipeline::SetThreadLimit(0);
   return image;
 }
 
@@ -354,8 +354,8 @@ TEST_F(ChartTest, SeriesDrawnOnManyThreadsLookAsOnOne) {
     lines.push_back(AddLine(chart, Wave(i, 4000), QColor::fromHsv(i * 60, 255, 200), 1 + i % 4));
   const QImage before = DrawnOnThreads(chart, 4);
   EXPECT_EQ(before, DrawnOnThreads(chart, 1));
-  lines[2]->setPoints(Wave(0.5, 3000));
-  lines[4]->setColor(magenta);
+  lines[2]->SetPoints(Wave(0.5, 3000));
+  lines[4]->SetColor(magenta);
   const QImage after = DrawnOnThreads(chart, 4);
   EXPECT_EQ(after, DrawnOnThreads(chart, 1));
   EXPECT_NE(after, before);
@@ -375,14 +375,14 @@ TEST_F(ChartTest, CurvesAreWhereQPainterStrokesThem) {
   ClearBackground();
   std::vector<LineSeries *> lines;
   for (int i = 0; i < 4; ++i) lines.push_back(AddLine(chart, Wave(i, 3000), QColor::fromHsv(i * 90, 255, 200), 1 + i));
-  const QImage ours = chart.toImage();
-  for (LineSeries *line : lines) line->setShown(false);
-  QImage reference = chart.toImage();
+  const QImage ours = chart.ToImage();
+  for (LineSeries *line : lines) line->SetShown(false);
+  QImage reference = chart.ToImage();
   const QImage background = reference;
   {
     QPainter painter(&reference);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(chart.plotArea().adjusted(0, 0, -1, -1));
+    painter.setClipRect(chart.PlotArea().adjusted(0, 0, -1, -1));
     for (const LineSeries *line : lines) StrokeRuns(painter, chart, *line);
   }
   int ink = 0, differing = 0;

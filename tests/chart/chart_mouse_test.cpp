@@ -12,8 +12,8 @@ struct Ranges {
 };
 
 Ranges RangesOf(const Chart &chart) {
-  return {chart.minimum(ChartAxis::Bottom), chart.maximum(ChartAxis::Bottom), chart.minimum(ChartAxis::Left),
-          chart.maximum(ChartAxis::Left)};
+  return {chart.Minimum(ChartAxis::Bottom), chart.Maximum(ChartAxis::Bottom), chart.Minimum(ChartAxis::Left),
+          chart.Maximum(ChartAxis::Left)};
 }
 
 void ExpectRanges(const Chart &chart, const Ranges &expected, double tolerance = 1e-9) {
@@ -45,37 +45,37 @@ class ChartZoomDragTest : public ChartTest, public testing::WithParamInterface<Z
 TEST_P(ChartZoomDragTest, ZoomsUndoesOrIgnores) {
   const ZoomDragCase &c = GetParam();
   const Ranges original = RangesOf(chart);
-  const QRect area = chart.plotArea();
-  chart.zoomToPixels(area.left() + 10, area.top() + 10, area.right() - 10, area.bottom() - 10);
+  const QRect area = chart.PlotArea();
+  chart.ZoomToPixels(area.left() + 10, area.top() + 10, area.right() - 10, area.bottom() - 10);
   const Ranges zoomedOnce = RangesOf(chart);
-  ASSERT_TRUE(chart.isZoomed());
-  chart.setZoomEnabled(c.zoomEnabled);
+  ASSERT_TRUE(chart.IsZoomed());
+  chart.SetZoomEnabled(c.zoomEnabled);
 
   const QPoint from = area.center(), to = from + c.drag;
   ASSERT_TRUE(area.contains(to));
-  const Ranges dragged = {chart.pixelToValue(ChartAxis::Bottom, from.x()),
-                          chart.pixelToValue(ChartAxis::Bottom, to.x()), chart.pixelToValue(ChartAxis::Left, to.y()),
-                          chart.pixelToValue(ChartAxis::Left, from.y())};
-  QSignalSpy zoomed(&chart, &Chart::zoomed);
+  const Ranges dragged = {chart.PixelToValue(ChartAxis::Bottom, from.x()),
+                          chart.PixelToValue(ChartAxis::Bottom, to.x()), chart.PixelToValue(ChartAxis::Left, to.y()),
+                          chart.PixelToValue(ChartAxis::Left, from.y())};
+  QSignalSpy zoomed(&chart, &Chart::Zoomed);
   Drag(c.button, from, to);
 
   switch (c.outcome) {
     case Outcome::Zoom:
       ExpectRanges(chart, dragged);
       EXPECT_EQ(zoomed.count(), 1);
-      EXPECT_TRUE(chart.isZoomed());
-      chart.undoZoom();
+      EXPECT_TRUE(chart.IsZoomed());
+      chart.UndoZoom();
       ExpectRanges(chart, original);
       break;
     case Outcome::Undo:
       ExpectRanges(chart, original);
       EXPECT_EQ(zoomed.count(), 0);
-      EXPECT_FALSE(chart.isZoomed());
+      EXPECT_FALSE(chart.IsZoomed());
       break;
     case Outcome::Nothing:
       ExpectRanges(chart, zoomedOnce);
       EXPECT_EQ(zoomed.count(), 0);
-      EXPECT_TRUE(chart.isZoomed());
+      EXPECT_TRUE(chart.IsZoomed());
       break;
   }
 }
@@ -102,24 +102,24 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ChartTest, ZoomToPixelsTakesCornersInAnyOrder) {
   const Ranges original = RangesOf(chart);
   const int left = 100, top = 50, right = 300, bottom = 200;
-  const Ranges expected = {chart.pixelToValue(ChartAxis::Bottom, left), chart.pixelToValue(ChartAxis::Bottom, right),
-                           chart.pixelToValue(ChartAxis::Left, bottom), chart.pixelToValue(ChartAxis::Left, top)};
+  const Ranges expected = {chart.PixelToValue(ChartAxis::Bottom, left), chart.PixelToValue(ChartAxis::Bottom, right),
+                           chart.PixelToValue(ChartAxis::Left, bottom), chart.PixelToValue(ChartAxis::Left, top)};
   const int corners[][4] = {
       {left, top, right, bottom}, {right, top, left, bottom}, {left, bottom, right, top}, {right, bottom, left, top}};
   for (const auto &c : corners) {
     SCOPED_TRACE(testing::Message() << c[0] << " " << c[1] << " " << c[2] << " " << c[3]);
-    EXPECT_FALSE(chart.isZoomed());
-    QSignalSpy zoomed(&chart, &Chart::zoomed);
-    chart.zoomToPixels(c[0], c[1], c[2], c[3]);
+    EXPECT_FALSE(chart.IsZoomed());
+    QSignalSpy zoomed(&chart, &Chart::Zoomed);
+    chart.ZoomToPixels(c[0], c[1], c[2], c[3]);
     ExpectRanges(chart, expected);
     EXPECT_EQ(zoomed.count(), 1);
-    EXPECT_TRUE(chart.isZoomed());
-    chart.zoomToPixels(120, 60, 200, 90);
-    chart.undoZoom();
+    EXPECT_TRUE(chart.IsZoomed());
+    chart.ZoomToPixels(120, 60, 200, 90);
+    chart.UndoZoom();
     ExpectRanges(chart, original);
-    EXPECT_FALSE(chart.isZoomed());
+    EXPECT_FALSE(chart.IsZoomed());
   }
-  chart.undoZoom();
+  chart.UndoZoom();
   ExpectRanges(chart, original);
 }
 
@@ -139,7 +139,7 @@ class ChartScrollTest : public ChartTest, public testing::WithParamInterface<Scr
  protected:
   void SetUp() override {
     ChartTest::SetUp();
-    chart.setScrollPermission([this](ChartAxis axis, double minimum, double maximum) {
+    chart.SetScrollPermission([this](ChartAxis axis, double minimum, double maximum) {
       offers.push_back({axis, minimum, maximum});
       return axis != refused;
     });
@@ -148,8 +148,8 @@ class ChartScrollTest : public ChartTest, public testing::WithParamInterface<Scr
   // Ranges after the picture follows the mouse by a movement: the ranges move the other way.
   Ranges Followed(QPoint movement) const {
     const auto shifted = [&](ChartAxis axis, int pixels) {
-      const double min = chart.minimum(axis), max = chart.maximum(axis);
-      const double pixelsPerUnit = (chart.valueToPixel(axis, max) - chart.valueToPixel(axis, min)) / (max - min);
+      const double min = chart.Minimum(axis), max = chart.Maximum(axis);
+      const double pixelsPerUnit = (chart.ValueToPixel(axis, max) - chart.ValueToPixel(axis, min)) / (max - min);
       return std::pair(min - pixels / pixelsPerUnit, max - pixels / pixelsPerUnit);
     };
     const auto [bottomMin, bottomMax] = shifted(ChartAxis::Bottom, movement.x());
@@ -170,11 +170,11 @@ class ChartScrollTest : public ChartTest, public testing::WithParamInterface<Scr
 
 // A right drag moves the picture with the mouse; the permission sees each axis's new range.
 TEST_P(ChartScrollTest, RightDragMovesThePicture) {
-  const QPoint from = chart.plotArea().center();
+  const QPoint from = chart.PlotArea().center();
   const Ranges expected = Followed(GetParam().drag);
   RightDrag(from, from + GetParam().drag);
   ExpectRanges(chart, expected);
-  EXPECT_TRUE(chart.isZoomed());
+  EXPECT_TRUE(chart.IsZoomed());
   const Offer wanted[] = {{ChartAxis::Bottom, expected.bottomMin, expected.bottomMax},
                           {ChartAxis::Left, expected.leftMin, expected.leftMax}};
   ASSERT_EQ(offers.size(), std::size(wanted));
@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(Movements, ChartScrollTest,
 // shortened), the other still moves by the full step.
 TEST_F(ChartScrollTest, ARefusedAxisStaysWhileTheOtherMoves) {
   const Ranges original = RangesOf(chart);
-  const QPoint from = chart.plotArea().center();
+  const QPoint from = chart.PlotArea().center();
   const QPoint movement(30, -20);
   const Ranges moved = Followed(movement);
   for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) {
@@ -204,8 +204,8 @@ TEST_F(ChartScrollTest, ARefusedAxisStaysWhileTheOtherMoves) {
     ExpectRanges(chart, {bottomMoves ? moved.bottomMin : original.bottomMin,
                          bottomMoves ? moved.bottomMax : original.bottomMax,
                          bottomMoves ? original.leftMin : moved.leftMin, bottomMoves ? original.leftMax : moved.leftMax});
-    EXPECT_TRUE(chart.isZoomed());
-    chart.undoZoom();
+    EXPECT_TRUE(chart.IsZoomed());
+    chart.UndoZoom();
     ExpectRanges(chart, original);
   }
 }
@@ -213,47 +213,47 @@ TEST_F(ChartScrollTest, ARefusedAxisStaysWhileTheOtherMoves) {
 // A right drag moves nothing while scrolling is off, not asking, or when both axes are refused.
 TEST_F(ChartScrollTest, RightDragThatMayNotScrollMovesNothing) {
   const Ranges original = RangesOf(chart);
-  const QPoint from = chart.plotArea().center();
-  chart.setScrollEnabled(false);
+  const QPoint from = chart.PlotArea().center();
+  chart.SetScrollEnabled(false);
   RightDrag(from, from + QPoint(30, -20));
   EXPECT_TRUE(offers.empty());
-  chart.setScrollEnabled(true);
-  chart.setScrollPermission([](ChartAxis, double, double) { return false; });
+  chart.SetScrollEnabled(true);
+  chart.SetScrollPermission([](ChartAxis, double, double) { return false; });
   RightDrag(from, from + QPoint(30, -20));
   ExpectRanges(chart, original);
-  EXPECT_FALSE(chart.isZoomed());
+  EXPECT_FALSE(chart.IsZoomed());
 }
 
 // Scrolls and zooms in any mix are undone together, back to where the first of them started,
 // whether by undoZoom or by a drag up and to the left.
 TEST_F(ChartScrollTest, UndoReturnsToTheRangesBeforeTheFirstScroll) {
   const Ranges original = RangesOf(chart);
-  chart.setZoomEnabled(true);
-  const QPoint centre = chart.plotArea().center();
+  chart.SetZoomEnabled(true);
+  const QPoint centre = chart.PlotArea().center();
   for (bool byMouse : {false, true}) {
     SCOPED_TRACE(byMouse ? "undone by a drag" : "undone by undoZoom");
     Drag(Qt::RightButton, centre, centre + QPoint(40, 25));
     Drag(Qt::RightButton, centre, centre + QPoint(-15, -50));
     Drag(Qt::LeftButton, centre, centre + QPoint(60, 60));
     Drag(Qt::RightButton, centre, centre + QPoint(20, 0));
-    EXPECT_NE(chart.minimum(ChartAxis::Bottom), original.bottomMin);
-    EXPECT_NE(chart.minimum(ChartAxis::Left), original.leftMin);
-    ASSERT_TRUE(chart.isZoomed());
+    EXPECT_NE(chart.Minimum(ChartAxis::Bottom), original.bottomMin);
+    EXPECT_NE(chart.Minimum(ChartAxis::Left), original.leftMin);
+    ASSERT_TRUE(chart.IsZoomed());
     if (byMouse)
       Drag(Qt::LeftButton, centre, centre - QPoint(60, 60));
     else
-      chart.undoZoom();
+      chart.UndoZoom();
     ExpectRanges(chart, original);
-    EXPECT_FALSE(chart.isZoomed());
+    EXPECT_FALSE(chart.IsZoomed());
   }
 }
 
 // Every movement is reported in the chart's pixels, whether a button is held or not.
 TEST_F(ChartTest, MouseMovesAreReportedInPixels) {
-  QSignalSpy moved(&chart, &Chart::mouseMoved);
+  QSignalSpy moved(&chart, &Chart::MouseMoved);
   const QPoint hovered[] = {{0, 0}, {10, 290}, {200, 150}, {399, 299}};
   for (const QPoint &at : hovered) HoverTo(at);
-  const QPoint from = chart.plotArea().center();
+  const QPoint from = chart.PlotArea().center();
   Drag(Qt::RightButton, from, from + QPoint(30, -20));
   const QPoint reported[] = {
       hovered[0], hovered[1], hovered[2], hovered[3], from + QPoint(15, -10), from + QPoint(30, -20)};

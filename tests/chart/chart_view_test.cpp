@@ -18,18 +18,18 @@ class ChartRangeTest : public ChartTest, public testing::WithParamInterface<Rang
 TEST_P(ChartRangeTest, ValuesAndPixelsMapBothWays) {
   const RangeCase &c = GetParam();
   const double low = std::min(c.first, c.second), high = std::max(c.first, c.second);
-  for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) chart.setRange(axis, c.first, c.second);
+  for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) chart.SetRange(axis, c.first, c.second);
 
   for (ChartAxis axis : {ChartAxis::Bottom, ChartAxis::Left}) {
     SCOPED_TRACE(axis == ChartAxis::Bottom ? "bottom" : "left");
-    EXPECT_EQ(chart.minimum(axis), low);
-    EXPECT_EQ(chart.maximum(axis), high);
+    EXPECT_EQ(chart.Minimum(axis), low);
+    EXPECT_EQ(chart.Maximum(axis), high);
     const double span = high - low;
     double previous = 0;
     for (double share : {-0.5, 0.0, 0.25, 0.5, 1.0, 1.5}) {
       const double value = low + share * span;
-      const double pixel = chart.valueToPixel(axis, value);
-      EXPECT_NEAR(chart.pixelToValue(axis, pixel), value, span * 1e-9) << "share " << share;
+      const double pixel = chart.ValueToPixel(axis, value);
+      EXPECT_NEAR(chart.PixelToValue(axis, pixel), value, span * 1e-9) << "share " << share;
       if (share > -0.5) {
         if (axis == ChartAxis::Bottom)
           EXPECT_GT(pixel, previous) << "share " << share;
@@ -39,8 +39,8 @@ TEST_P(ChartRangeTest, ValuesAndPixelsMapBothWays) {
       previous = pixel;
     }
   }
-  const QRect area = chart.plotArea();
-  const auto pixel = [&](ChartAxis axis, double value) { return std::lround(chart.valueToPixel(axis, value)); };
+  const QRect area = chart.PlotArea();
+  const auto pixel = [&](ChartAxis axis, double value) { return std::lround(chart.ValueToPixel(axis, value)); };
   EXPECT_EQ(area.left(), pixel(ChartAxis::Bottom, low));
   EXPECT_EQ(area.right(), pixel(ChartAxis::Bottom, high));
   EXPECT_EQ(area.top(), pixel(ChartAxis::Left, high));
@@ -61,14 +61,14 @@ INSTANTIATE_TEST_SUITE_P(Ranges, ChartRangeTest,
 // Without axes the plot area is the widget less its margins, each a share of the widget's width
 // or height; the axes with their labels take room from it.
 TEST_F(ChartTest, HiddenAxesLeaveThePlotAreaTheWidgetLessMargins) {
-  EXPECT_EQ(chart.toImage().size(), QSize(400, 300));
+  EXPECT_EQ(chart.ToImage().size(), QSize(400, 300));
   const QMarginsF margins[] = {{0, 0, 0, 0}, {5, 10, 15, 20}, {2.5, 0, 0, 7}};
   for (const QMarginsF &percent : margins) {
     SCOPED_TRACE(testing::Message() << percent.left() << " " << percent.top() << " " << percent.right() << " "
                                     << percent.bottom());
-    chart.setMarginsPercent(percent);
-    chart.setAxesShown(false);
-    const QRect bare = chart.plotArea();
+    chart.SetMarginsPercent(percent);
+    chart.SetAxesShown(false);
+    const QRect bare = chart.PlotArea();
     const long left = std::lround(400 * percent.left() / 100), right = std::lround(400 * percent.right() / 100);
     const long top = std::lround(300 * percent.top() / 100), bottom = std::lround(300 * percent.bottom() / 100);
     // Values map onto the lines between pixels: the horizontal borders span the width the margins
@@ -80,8 +80,8 @@ TEST_F(ChartTest, HiddenAxesLeaveThePlotAreaTheWidgetLessMargins) {
     EXPECT_LE(bare.top(), top);
     EXPECT_EQ(bare.bottom() - bare.top(), 300 - top - bottom);
 
-    chart.setAxesShown(true);
-    const QRect withAxes = chart.plotArea();
+    chart.SetAxesShown(true);
+    const QRect withAxes = chart.PlotArea();
     EXPECT_GT(withAxes.left(), bare.left());
     EXPECT_GT(withAxes.top(), bare.top());
     EXPECT_LT(withAxes.right(), bare.right());
@@ -142,8 +142,8 @@ TEST_P(ChartTickLabelTest, UseTheLocalesMarks) {
   for (const LabelCase &c : cases) {
     Chart chart;
     chart.resize(400, 300);
-    chart.setRange(c.axis, c.minimum, c.maximum);
-    const QStringList labels = chart.tickLabels(c.axis);
+    chart.SetRange(c.axis, c.minimum, c.maximum);
+    const QStringList labels = chart.TickLabels(c.axis);
     SCOPED_TRACE(labels.join(QStringLiteral(" | ")).toStdString());
     ASSERT_GE(labels.size(), 2);
     for (const QString &label : labels) EXPECT_TRUE(pattern.match(label).hasMatch()) << label.toStdString();
@@ -162,20 +162,20 @@ INSTANTIATE_TEST_SUITE_P(Locales, ChartTickLabelTest,
 // the one it draws at.
 TEST(ChartHiddenTest, MeasuresAtTheSizeItIsGiven) {
   Chart chart;
-  chart.setRange(ChartAxis::Bottom, 0, 10);
-  chart.setRange(ChartAxis::Left, 0, 10);
+  chart.SetRange(ChartAxis::Bottom, 0, 10);
+  chart.SetRange(ChartAxis::Left, 0, 10);
   const QSize sizes[] = {{400, 300}, {250, 500}};
   for (const QSize &size : sizes) {
     chart.resize(size);
-    const QRect area = chart.plotArea();
-    const QStringList labels = chart.tickLabels(ChartAxis::Left);
-    const double middle = chart.valueToPixel(ChartAxis::Left, 5);
+    const QRect area = chart.PlotArea();
+    const QStringList labels = chart.TickLabels(ChartAxis::Left);
+    const double middle = chart.ValueToPixel(ChartAxis::Left, 5);
     EXPECT_GT(area.width(), size.width() * 3 / 4);
     EXPECT_GT(area.height(), size.height() * 3 / 4);
-    EXPECT_EQ(chart.toImage().size(), size);
-    EXPECT_EQ(chart.plotArea(), area);
-    EXPECT_EQ(chart.tickLabels(ChartAxis::Left), labels);
-    EXPECT_EQ(chart.valueToPixel(ChartAxis::Left, 5), middle);
+    EXPECT_EQ(chart.ToImage().size(), size);
+    EXPECT_EQ(chart.PlotArea(), area);
+    EXPECT_EQ(chart.TickLabels(ChartAxis::Left), labels);
+    EXPECT_EQ(chart.ValueToPixel(ChartAxis::Left, 5), middle);
   }
   EXPECT_FALSE(chart.isVisible());
 }

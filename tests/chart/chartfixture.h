@@ -20,13 +20,13 @@ class ChartTest : public testing::Test {
     chart.resize(400, 300);
     chart.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
-    chart.setRange(ChartAxis::Bottom, 0, 10);
-    chart.setRange(ChartAxis::Left, 0, 10);
+    chart.SetRange(ChartAxis::Bottom, 0, 10);
+    chart.SetRange(ChartAxis::Left, 0, 10);
     QApplication::processEvents();
   }
 
   QPointF PixelOf(double x, double y) const {
-    return {chart.valueToPixel(ChartAxis::Bottom, x), chart.valueToPixel(ChartAxis::Left, y)};
+    return {chart.ValueToPixel(ChartAxis::Bottom, x), chart.ValueToPixel(ChartAxis::Left, y)};
   }
 
   // A drag with one button through the middle of the way; QTest sends the moves as mouse events
@@ -47,9 +47,9 @@ class ChartTest : public testing::Test {
 
   // Grid and legend off, so that only what a test draws differs from the white background.
   void ClearBackground() {
-    chart.setGridShown(ChartAxis::Bottom, false);
-    chart.setGridShown(ChartAxis::Left, false);
-    chart.setLegendShown(false);
+    chart.SetGridShown(ChartAxis::Bottom, false);
+    chart.SetGridShown(ChartAxis::Left, false);
+    chart.SetLegendShown(false);
   }
 
   Chart chart;

@@ -26,7 +26,7 @@ TEST_F(LayersFormTest, TheFirstLayerAsksForBoundsTheSecondDoesNot) {
   EXPECT_EQ(dialogs->dialogsShown.back(), "Новый");
   EXPECT_EQ(dialogs->dialogsShown.size(), 3u);
   EXPECT_EQ(Entries(), (QStringList{"[+] sin(x)", "[+] x^2"}));
-  EXPECT_TRUE(FieldForm->FC->isZoomEnabled());
+  EXPECT_TRUE(FieldForm->FC->IsZoomEnabled());
   EXPECT_TRUE(ScaleForm->ZoomButton->isEnabled());
   ExpectInStep();
 }
@@ -35,16 +35,16 @@ TEST_F(LayersFormTest, CancellingTheBoundsCancelsEverything) {
   Answer(false);
   QTest::mouseClick(LayersForm->NewButton, Qt::LeftButton);
   EXPECT_FALSE(Project.HasBounds());
-  EXPECT_EQ(FieldForm->FC->seriesCount(), 0);
+  EXPECT_EQ(FieldForm->FC->SeriesCount(), 0);
   EXPECT_EQ(dialogs->dialogsShown.size(), 1u);
 
   Answer(true);
   Answer(false);
   QTest::mouseClick(LayersForm->NewButton, Qt::LeftButton);
   EXPECT_TRUE(Project.HasBounds());
-  EXPECT_EQ(FieldForm->FC->seriesCount(), 1);
-  EXPECT_TRUE(ScaleForm->Frame()->isShown());
-  EXPECT_TRUE(FieldForm->FC->isZoomEnabled());
+  EXPECT_EQ(FieldForm->FC->SeriesCount(), 1);
+  EXPECT_TRUE(ScaleForm->Frame()->IsShown());
+  EXPECT_TRUE(FieldForm->FC->IsZoomEnabled());
   AddThroughDialog("x");
   EXPECT_EQ(dialogs->dialogsShown.back(), "Новый");
   EXPECT_EQ(Project.GraphCount(), 1);
@@ -93,13 +93,13 @@ TEST_F(LayersFormTest, VisibilityChangesOnlyTheMarkerAndTheSeries) {
   EXPECT_TRUE(LayersForm->VisButton->isChecked());
   QTest::mouseClick(LayersForm->VisButton, Qt::LeftButton);
   EXPECT_EQ(Entries(), QStringList{"[-] tg(x)"});
-  EXPECT_FALSE(FieldForm->FC->series(0)->isShown());
-  EXPECT_FALSE(ScaleForm->SC->series(0)->isShown());
+  EXPECT_FALSE(FieldForm->FC->SeriesAt(0)->IsShown());
+  EXPECT_FALSE(ScaleForm->SC->SeriesAt(0)->IsShown());
   EXPECT_EQ(Project.Graph(0).YValues, samples);
   ExpectInStep();
   QTest::mouseClick(LayersForm->VisButton, Qt::LeftButton);
   EXPECT_EQ(Entries(), QStringList{"[+] tg(x)"});
-  EXPECT_TRUE(FieldForm->FC->series(0)->isShown());
+  EXPECT_TRUE(FieldForm->FC->SeriesAt(0)->IsShown());
   ExpectInStep();
 }
 
@@ -113,10 +113,10 @@ TEST_F(LayersFormTest, OptionsRestyleBothSeriesButTheNavigatorStaysThin) {
     TypeInto(LayersOptForm->WidthSE, "9");
   });
   QTest::mouseClick(LayersForm->OptButton, Qt::LeftButton);
-  EXPECT_EQ(FieldForm->FC->series(0)->color(), QColor(Qt::green));
-  EXPECT_EQ(FieldForm->FC->series(0)->width(), 4);
-  EXPECT_EQ(ScaleForm->SC->series(0)->color(), QColor(Qt::green));
-  EXPECT_EQ(ScaleForm->SC->series(0)->width(), 1);
+  EXPECT_EQ(FieldForm->FC->SeriesAt(0)->Color(), QColor(Qt::green));
+  EXPECT_EQ(FieldForm->FC->SeriesAt(0)->Width(), 4);
+  EXPECT_EQ(ScaleForm->SC->SeriesAt(0)->Color(), QColor(Qt::green));
+  EXPECT_EQ(ScaleForm->SC->SeriesAt(0)->Width(), 1);
   ExpectInStep();
 }
 
@@ -137,7 +137,7 @@ TEST_F(LayersFormTest, MovingPastTheEndsDoesNothingAndDeletingTheOnlyLayerKeepsT
   QTest::mouseClick(LayersForm->DelButton, Qt::LeftButton);
   EXPECT_EQ(Project.GraphCount(), 0);
   EXPECT_TRUE(Project.HasBounds());
-  EXPECT_EQ(FieldForm->FC->seriesCount(), 1);
+  EXPECT_EQ(FieldForm->FC->SeriesCount(), 1);
   EXPECT_FALSE(LayersForm->DelButton->isEnabled());
   EXPECT_FALSE(LayersForm->VisButton->isChecked());
   ExpectInStep();

@@ -22,20 +22,20 @@ inline bool LayersInStep(const QListWidget *list, QString *why = nullptr) {
   };
   const Chart &fc = *FieldForm->FC, &sc = *ScaleForm->SC;
   const int layers = Project.GraphCount();
-  const bool placeholder = fc.seriesCount() > layers && fc.series(fc.seriesCount() - 1)->title() == " ";
-  if (fc.seriesCount() != layers + (placeholder ? 1 : 0)) return fail(QStringLiteral("plot series count"));
+  const bool placeholder = fc.SeriesCount() > layers && fc.SeriesAt(fc.SeriesCount() - 1)->Title() == " ";
+  if (fc.SeriesCount() != layers + (placeholder ? 1 : 0)) return fail(QStringLiteral("plot series count"));
   if (Project.HasBounds() && !placeholder) return fail(QStringLiteral("placeholder not last"));
-  if (sc.seriesCount() != layers + 1 || !dynamic_cast<RectangleSeries *>(sc.series(layers)))
+  if (sc.SeriesCount() != layers + 1 || !dynamic_cast<RectangleSeries *>(sc.SeriesAt(layers)))
     return fail(QStringLiteral("navigator frame not last"));
   if (list && list->count() != layers) return fail(QStringLiteral("list count"));
   for (int i = 0; i < layers; ++i) {
     const TGraph &graph = Project.Graph(i);
     const QString title = ShownExpression(graph.Expression);
-    if (fc.series(i)->title() != title || sc.series(i)->title() != title)
+    if (fc.SeriesAt(i)->Title() != title || sc.SeriesAt(i)->Title() != title)
       return fail(QStringLiteral("series %1 belongs to another layer").arg(i));
-    if (fc.series(i)->isShown() != graph.Visible || sc.series(i)->isShown() != graph.Visible)
+    if (fc.SeriesAt(i)->IsShown() != graph.Visible || sc.SeriesAt(i)->IsShown() != graph.Visible)
       return fail(QStringLiteral("series %1 visibility").arg(i));
-    if (sc.series(i)->width() != 1 || sc.series(i)->color() != fc.series(i)->color())
+    if (sc.SeriesAt(i)->Width() != 1 || sc.SeriesAt(i)->Color() != fc.SeriesAt(i)->Color())
       return fail(QStringLiteral("navigator series %1 style").arg(i));
     if (list && list->item(i)->text() != (graph.Visible ? "[+] " : "[-] ") + title)
       return fail(QStringLiteral("entry %1").arg(i));

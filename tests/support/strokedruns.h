@@ -11,14 +11,14 @@
 // by one would let their antialiased edges darken each other where they
 // overlap, which no single stroke does.)
 inline void StrokeRuns(QPainter &painter, const Chart &chart, const LineSeries &series) {
-  painter.setPen(series.pen());
+  painter.setPen(series.Pen());
   QPolygonF run;
-  for (const ChartPoint &p : series.points()) {
-    if (p.isNull()) {
+  for (const ChartPoint &p : series.Points()) {
+    if (p.IsNull()) {
       painter.drawPolyline(run);
       run.clear();
     } else {
-      run << QPointF(chart.valueToPixel(ChartAxis::Bottom, p.x), chart.valueToPixel(ChartAxis::Left, p.y));
+      run << QPointF(chart.ValueToPixel(ChartAxis::Bottom, p.x), chart.ValueToPixel(ChartAxis::Left, p.y));
     }
   }
   painter.drawPolyline(run);

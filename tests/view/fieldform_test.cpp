@@ -22,7 +22,7 @@ TEST_F(FieldFormTest, CursorReadOutCoversThePlotAreaBordersIncluded) {
   QTest::mouseMove(&fc, QPoint(200, 150));
   EXPECT_EQ(FieldForm->StatusText(), OutsideCursorText());
   SetBounds(-10, 10, -10, 10);
-  const QRect area = fc.plotArea();
+  const QRect area = fc.PlotArea();
   QTest::mouseMove(&fc, QPoint(area.right(), area.center().y()));
   EXPECT_TRUE(FieldForm->StatusText().startsWith(QStringLiteral("Текущие координаты курсора: 10,0000 : ")))
       << FieldForm->StatusText().toStdString();
@@ -36,35 +36,35 @@ TEST_F(FieldFormTest, ScrollStopsShortOfTheBoundInsteadOfPassingIt) {
   ShowField(400, 300);
   SetBounds(-10, 10, -10, 10);
   Chart &fc = *FieldForm->FC;
-  fc.setRange(ChartAxis::Bottom, 0, 9.7);
-  const double pixelsPerUnit = fc.plotArea().width() / 9.7;
-  const QPoint start = fc.plotArea().center();
+  fc.SetRange(ChartAxis::Bottom, 0, 9.7);
+  const double pixelsPerUnit = fc.PlotArea().width() / 9.7;
+  const QPoint start = fc.PlotArea().center();
   const auto drag = [&](int dx) {
     QTest::mousePress(&fc, Qt::RightButton, {}, start);
     QTest::mouseMove(&fc, start + QPoint(dx, 0));
     QTest::mouseRelease(&fc, Qt::RightButton, {}, start + QPoint(dx, 0));
   };
   drag(-static_cast<int>(0.5 * pixelsPerUnit));  // would carry the view 0.2 past MaxX
-  EXPECT_EQ(fc.maximum(ChartAxis::Bottom), 9.7);
-  EXPECT_EQ(fc.minimum(ChartAxis::Bottom), 0);
+  EXPECT_EQ(fc.Maximum(ChartAxis::Bottom), 9.7);
+  EXPECT_EQ(fc.Minimum(ChartAxis::Bottom), 0);
   drag(-static_cast<int>(0.2 * pixelsPerUnit));
-  EXPECT_GT(fc.maximum(ChartAxis::Bottom), 9.7);
-  EXPECT_LE(fc.maximum(ChartAxis::Bottom), 10);
+  EXPECT_GT(fc.Maximum(ChartAxis::Bottom), 9.7);
+  EXPECT_LE(fc.Maximum(ChartAxis::Bottom), 10);
 }
 
 TEST_F(FieldFormTest, ZoomBeyondThePlotAreaIsPulledBackToTheRegion) {
   ShowField(400, 300);
   SetBounds(-10, 10, -10, 10);
   Chart &fc = *FieldForm->FC;
-  const QRect area = fc.plotArea();
+  const QRect area = fc.PlotArea();
   const QPoint from = area.center();
   QTest::mousePress(&fc, Qt::LeftButton, {}, from);
   QTest::mouseMove(&fc, QPoint(area.right() + 30, area.bottom() + 30));
   QTest::mouseRelease(&fc, Qt::LeftButton, {}, QPoint(area.right() + 30, area.bottom() + 30));
-  EXPECT_EQ(fc.maximum(ChartAxis::Bottom), 10);
-  EXPECT_EQ(fc.minimum(ChartAxis::Left), -10);
-  EXPECT_LT(fc.minimum(ChartAxis::Bottom), 1);
-  EXPECT_GT(fc.minimum(ChartAxis::Bottom), -1);
+  EXPECT_EQ(fc.Maximum(ChartAxis::Bottom), 10);
+  EXPECT_EQ(fc.Minimum(ChartAxis::Left), -10);
+  EXPECT_LT(fc.Minimum(ChartAxis::Bottom), 1);
+  EXPECT_GT(fc.Minimum(ChartAxis::Bottom), -1);
 }
 
 // The most dark pixels along one of the three columns (or rows) around a line.
@@ -95,13 +95,13 @@ TEST_F(FieldFormTest, SecondAxesCrossAtTheOriginWhenInView) {
   for (const SecondAxesCase &c : {SecondAxesCase{1, 9, true, true, false}, SecondAxesCase{-1, 9, true, true, true},
                                   SecondAxesCase{-1, 9, false, false, false}}) {
     FieldForm->SetDrawSecondAxes(c.drawSecondAxes);
-    fc.setRange(ChartAxis::Bottom, -5, 5);
-    fc.setRange(ChartAxis::Left, c.minY, c.maxY);
-    fc.redrawNow();
-    const QImage image = fc.toImage();
-    const QRect area = fc.plotArea();
-    const int column = static_cast<int>(std::lround(fc.valueToPixel(ChartAxis::Bottom, 0)));
-    const int row = static_cast<int>(std::lround(fc.valueToPixel(ChartAxis::Left, 0)));
+    fc.SetRange(ChartAxis::Bottom, -5, 5);
+    fc.SetRange(ChartAxis::Left, c.minY, c.maxY);
+    fc.RedrawNow();
+    const QImage image = fc.ToImage();
+    const QRect area = fc.PlotArea();
+    const int column = static_cast<int>(std::lround(fc.ValueToPixel(ChartAxis::Bottom, 0)));
+    const int row = static_cast<int>(std::lround(fc.ValueToPixel(ChartAxis::Left, 0)));
     const int length = area.height() - 10;
     EXPECT_EQ(DarkPixels(image, true, column, area) > length * 9 / 10, c.vertical) << c.minY;
     if (c.minY < 0) {
@@ -120,10 +120,10 @@ TEST_F(FieldFormTest, CurvesAreDrawnOverTheSecondAxes) {
   SetBounds(-10, 10, -10, 10);
   AddLayer("0*x", 200, 0x0000FF, 3);
   FieldForm->SetDrawSecondAxes(true);
-  FieldForm->FC->redrawNow();
-  const QImage image = FieldForm->FC->toImage();
-  const QRect area = FieldForm->FC->plotArea();
-  const int row = static_cast<int>(std::lround(FieldForm->FC->valueToPixel(ChartAxis::Left, 0)));
+  FieldForm->FC->RedrawNow();
+  const QImage image = FieldForm->FC->ToImage();
+  const QRect area = FieldForm->FC->PlotArea();
+  const int row = static_cast<int>(std::lround(FieldForm->FC->ValueToPixel(ChartAxis::Left, 0)));
   int red = 0;
   for (int x = area.left() + 5; x <= area.right() - 5; ++x) red += image.pixelColor(x, row) == QColor(Qt::red);
   EXPECT_EQ(red, area.width() - 10);
@@ -151,7 +151,7 @@ TEST_F(FieldFormTest, WheelZoomsAboutThePointerWithinTheRegion) {
   AddLayer("x", 100);
   Chart &fc = *FieldForm->FC;
   const TView region = FieldForm->Region();
-  Wheel(fc, fc.plotArea().bottomLeft(), 3);
+  Wheel(fc, fc.PlotArea().bottomLeft(), 3);
   const TView zoomed = FieldForm->View();
   EXPECT_NEAR(zoomed.MaxX - zoomed.MinX, 20 * 0.512, 1e-9);
   EXPECT_NEAR(zoomed.MinX, -10, 0.1);
@@ -160,14 +160,14 @@ TEST_F(FieldFormTest, WheelZoomsAboutThePointerWithinTheRegion) {
   EXPECT_EQ(ScaleForm->XLabel->text(), QStringLiteral("195%"));
   // The labels, and with them the plot area, change with the view.
   for (QPoint (QRect::*corner)() const : {&QRect::topRight, &QRect::bottomRight, &QRect::topLeft}) {
-    Wheel(fc, (fc.plotArea().*corner)(), -1);
+    Wheel(fc, (fc.PlotArea().*corner)(), -1);
     EXPECT_TRUE(Inside(FieldForm->View(), region));
   }
-  Wheel(fc, fc.plotArea().topRight(), -5);
+  Wheel(fc, fc.PlotArea().topRight(), -5);
   EXPECT_EQ(FieldForm->View(), region);
   // Shift zooms X only, Ctrl Y only; the reverse drag restores the view from
   // before the first zoom.
-  const QPoint centre = fc.plotArea().center();
+  const QPoint centre = fc.PlotArea().center();
   Wheel(fc, centre, 1, Qt::ShiftModifier);
   EXPECT_LT(FieldForm->View().MaxX - FieldForm->View().MinX, 20);
   EXPECT_EQ(FieldForm->View().MaxY - FieldForm->View().MinY, 20);
@@ -242,8 +242,8 @@ TEST_F(FieldFormTest, ToolTipTellsTheValueOrThePointUnderThePointer) {
     ProjectLayers->Clear();
     SetBounds(-10, 10, -10, 10);
     for (const char *layer : c.Layers) AddLayer(layer, 21);
-    const QPoint at(static_cast<int>(std::lround(fc.valueToPixel(ChartAxis::Bottom, c.X))),
-                    static_cast<int>(std::lround(fc.valueToPixel(ChartAxis::Left, c.Y))));
+    const QPoint at(static_cast<int>(std::lround(fc.ValueToPixel(ChartAxis::Bottom, c.X))),
+                    static_cast<int>(std::lround(fc.ValueToPixel(ChartAxis::Left, c.Y))));
     QTest::mouseMove(&fc, at);
     QHelpEvent rest(QEvent::ToolTip, at, fc.mapToGlobal(at));
     QApplication::sendEvent(&fc, &rest);
@@ -257,7 +257,7 @@ TEST_F(FieldFormTest, ToolTipTellsTheValueOrThePointUnderThePointer) {
     EXPECT_EQ(markerShown(), c.Marker);
     // The marker goes with the view it was shown in.
     Wheel(fc, at, 1);
-    fc.redrawNow();
+    fc.RedrawNow();
     EXPECT_FALSE(markerShown());
   }
 }
@@ -267,7 +267,7 @@ TEST_F(FieldFormTest, CtrlCCopiesThePictureAsDrawn) {
   SetBounds(-10, 10, -10, 10);
   AddLayer("sin(x)", 500, 0x00FF00, 2);
   Chart &fc = *FieldForm->FC;
-  fc.redrawNow();
+  fc.RedrawNow();
   QGuiApplication::clipboard()->clear();
   QTest::keyClick(&fc, Qt::Key_C, Qt::ControlModifier);
   const QImage copied = QGuiApplication::clipboard()->image();

@@ -62,18 +62,18 @@ TEST_F(OptionsFormTest, TopAndBottomBackgroundReachBothCharts) {
   Answer([this] { PickColour(OptionsForm->Back2ColorButton, Qt::red); }, true);
   ShowDisplayOptions();
   for (Chart *chart : {FieldForm->FC, ScaleForm->SC}) {
-    EXPECT_EQ(chart->backgroundTopColor(), QColor(Qt::red));
-    EXPECT_EQ(chart->backgroundBottomColor(), QColor(Qt::white));
+    EXPECT_EQ(chart->BackgroundTopColor(), QColor(Qt::red));
+    EXPECT_EQ(chart->BackgroundBottomColor(), QColor(Qt::white));
   }
   Answer([this] { PickColour(OptionsForm->Back1ColorButton, Qt::green); }, true);
   ShowDisplayOptions();
-  EXPECT_EQ(ScaleForm->SC->backgroundBottomColor(), QColor(Qt::green));
-  EXPECT_EQ(ScaleForm->SC->backgroundTopColor(), QColor(Qt::red));
+  EXPECT_EQ(ScaleForm->SC->BackgroundBottomColor(), QColor(Qt::green));
+  EXPECT_EQ(ScaleForm->SC->BackgroundTopColor(), QColor(Qt::red));
 }
 
 TEST_F(OptionsFormTest, CancelAppliesNothingButTheControlsKeepTheChoice) {
   Chart &fc = *FieldForm->FC;
-  const QColor grid = fc.gridColor(ChartAxis::Left);
+  const QColor grid = fc.GridColor(ChartAxis::Left);
   Answer(
       [this] {
         PickColour(OptionsForm->GridColorButton, Qt::blue);
@@ -81,15 +81,15 @@ TEST_F(OptionsFormTest, CancelAppliesNothingButTheControlsKeepTheChoice) {
       },
       false);
   ShowDisplayOptions();
-  EXPECT_EQ(fc.gridColor(ChartAxis::Left), grid);
-  EXPECT_TRUE(fc.isGridShown(ChartAxis::Bottom));
-  EXPECT_EQ(fc.tickColor(ChartAxis::Left), QColor(0x80, 0x80, 0x80));
+  EXPECT_EQ(fc.GridColor(ChartAxis::Left), grid);
+  EXPECT_TRUE(fc.IsGridShown(ChartAxis::Bottom));
+  EXPECT_EQ(fc.TickColor(ChartAxis::Left), QColor(0x80, 0x80, 0x80));
   Answer([] {}, true);
   ShowDisplayOptions();
   for (ChartAxis axis : {ChartAxis::Left, ChartAxis::Bottom}) {
-    EXPECT_EQ(fc.gridColor(axis), QColor(Qt::blue));
-    EXPECT_FALSE(fc.isGridShown(axis));
-    EXPECT_EQ(fc.tickColor(axis), QColor(Qt::black));
+    EXPECT_EQ(fc.GridColor(axis), QColor(Qt::blue));
+    EXPECT_FALSE(fc.IsGridShown(axis));
+    EXPECT_EQ(fc.TickColor(axis), QColor(Qt::black));
   }
   Answer(
       [] {
@@ -98,8 +98,8 @@ TEST_F(OptionsFormTest, CancelAppliesNothingButTheControlsKeepTheChoice) {
       },
       true);
   ShowDisplayOptions();
-  EXPECT_TRUE(fc.isGridShown(ChartAxis::Left));
-  EXPECT_TRUE(fc.isGridShown(ChartAxis::Bottom));
+  EXPECT_TRUE(fc.IsGridShown(ChartAxis::Left));
+  EXPECT_TRUE(fc.IsGridShown(ChartAxis::Bottom));
   EXPECT_FALSE(FieldForm->DrawSecondAxes());
 }
 

@@ -31,7 +31,7 @@ class OutputTest : public ViewTest {
 
   std::vector<bool> Shown() const {
     std::vector<bool> shown;
-    for (int i = 0; i < 3; ++i) shown.push_back(FieldForm->FC->series(i)->isShown());
+    for (int i = 0; i < 3; ++i) shown.push_back(FieldForm->FC->SeriesAt(i)->IsShown());
     return shown;
   }
 
@@ -198,7 +198,7 @@ struct ChartPageCase {
 // The chart keeps its proportions, centred within margins of a tenth of the
 // printable area, and is the picture that the screen shows of the ticked layers.
 TEST_F(OutputTest, PrintedChartFillsThePageWithinMarginsAndLooksLikeTheScreen) {
-  FieldForm->FC->setBackgroundColors(QColor(0xC0, 0xC0, 0xC0), QColor(0xE0, 0xE0, 0xE0));
+  FieldForm->FC->SetBackgroundColors(QColor(0xC0, 0xC0, 0xC0), QColor(0xE0, 0xE0, 0xE0));
   const std::vector<bool> ticked{false, true, true};
   WritePictureFile(Name("screen.bmp"), ticked);
   const QImage screen = QImage(Path("screen.bmp")).convertToFormat(QImage::Format_RGB32);

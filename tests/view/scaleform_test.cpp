@@ -19,15 +19,15 @@ TEST_F(ScaleFormTest, WithoutBoundsTheLabelsReadDashAndTheFrameIsHidden) {
   UpdateNavigator();
   EXPECT_EQ(ScaleForm->XLabel->text(), "-");
   EXPECT_EQ(ScaleForm->YLabel->text(), "-");
-  EXPECT_FALSE(ScaleForm->Frame()->isShown());
+  EXPECT_FALSE(ScaleForm->Frame()->IsShown());
   EXPECT_FALSE(ScaleForm->ZoomButton->isEnabled());
-  EXPECT_EQ(ScaleForm->SC->seriesCount(), 1);
+  EXPECT_EQ(ScaleForm->SC->SeriesCount(), 1);
 }
 
 TEST_F(ScaleFormTest, FrameIsTheViewInsetByThePenWidth) {
   ShowField(400, 300);
   SetBounds(-10, 10, -5, 5);
-  const QPointF first = ScaleForm->Frame()->firstCorner(), second = ScaleForm->Frame()->secondCorner();
+  const QPointF first = ScaleForm->Frame()->FirstCorner(), second = ScaleForm->Frame()->SecondCorner();
   EXPECT_DOUBLE_EQ(first.x(), -9.9);
   EXPECT_DOUBLE_EQ(second.x(), 9.9);
   EXPECT_DOUBLE_EQ(first.y(), static_cast<double>(-5 + 2 * 10.0L / 300));
@@ -66,8 +66,8 @@ TEST_F(ScaleFormTest, LabelsGiveTheZoomPerAxis) {
   for (const PercentCase &c : {PercentCase{-2.5, 2.5, "400%"}, PercentCase{0, 8, "250%"}, PercentCase{-8, 8, "125%"},
                                PercentCase{1, 1, "-"}, PercentCase{0, 0.0005, "4000000%", 0, 0.0005, "2000000%"},
                                PercentCase{0, 0.00001, "200000000%", 0, 0.00001, "100000000%"}}) {
-    FieldForm->FC->setRange(ChartAxis::Bottom, c.minX, c.maxX);
-    FieldForm->FC->setRange(ChartAxis::Left, c.minY, c.maxY);
+    FieldForm->FC->SetRange(ChartAxis::Bottom, c.minX, c.maxX);
+    FieldForm->FC->SetRange(ChartAxis::Left, c.minY, c.maxY);
     UpdateNavigator();
     EXPECT_EQ(ScaleForm->XLabel->text(), c.label);
     EXPECT_EQ(ScaleForm->YLabel->text(), c.yLabel);
@@ -101,7 +101,7 @@ TEST_F(ScaleFormTest, ExactZoomCorrectsTheLimitsAndZoomsToThem) {
                             ZoomCase{{"10", "10", "-10", "-10"}, {9, 10, -10, -9}, 9, 10, -10, -9},
                             ZoomCase{{"-500", "x", "7", "4"}, {-10, -9, 4, 7}, -10, -9, 4, 7}}) {
     Project.Clear();
-    FieldForm->FC->removeAllSeries();
+    FieldForm->FC->RemoveAllSeries();
     SetBounds(-10, 10, -10, 10);
     dialogs->answers.push_back(TypeAndConfirm(c.typed));
     QTest::mouseClick(ScaleForm->ZoomButton, Qt::LeftButton);
@@ -109,11 +109,11 @@ TEST_F(ScaleFormTest, ExactZoomCorrectsTheLimitsAndZoomsToThem) {
                           ZoomForm->MaxYSE->Value()};
     EXPECT_EQ(std::vector<int>(values, values + 4), std::vector<int>(c.corrected.begin(), c.corrected.end()));
     const Chart &fc = *FieldForm->FC;
-    const double pixelX = 20.0 / fc.plotArea().width(), pixelY = 20.0 / fc.plotArea().height();
-    EXPECT_NEAR(fc.minimum(ChartAxis::Bottom), c.minX, pixelX);
-    EXPECT_NEAR(fc.maximum(ChartAxis::Bottom), c.maxX, pixelX);
-    EXPECT_NEAR(fc.minimum(ChartAxis::Left), c.minY, pixelY);
-    EXPECT_NEAR(fc.maximum(ChartAxis::Left), c.maxY, pixelY);
+    const double pixelX = 20.0 / fc.PlotArea().width(), pixelY = 20.0 / fc.PlotArea().height();
+    EXPECT_NEAR(fc.Minimum(ChartAxis::Bottom), c.minX, pixelX);
+    EXPECT_NEAR(fc.Maximum(ChartAxis::Bottom), c.maxX, pixelX);
+    EXPECT_NEAR(fc.Minimum(ChartAxis::Left), c.minY, pixelY);
+    EXPECT_NEAR(fc.Maximum(ChartAxis::Left), c.maxY, pixelY);
   }
 }
 
@@ -125,8 +125,8 @@ TEST_F(ScaleFormTest, CancelledExactZoomChangesNothing) {
     return dialog.result();
   });
   QTest::mouseClick(ScaleForm->ZoomButton, Qt::LeftButton);
-  EXPECT_EQ(FieldForm->FC->minimum(ChartAxis::Bottom), -10);
-  EXPECT_EQ(FieldForm->FC->maximum(ChartAxis::Bottom), 10);
+  EXPECT_EQ(FieldForm->FC->Minimum(ChartAxis::Bottom), -10);
+  EXPECT_EQ(FieldForm->FC->Maximum(ChartAxis::Bottom), 10);
 }
 
 TEST_F(ScaleFormTest, OptionsSetTheFramePenAndKeepTheirOwnChoice) {
@@ -142,7 +142,7 @@ TEST_F(ScaleFormTest, OptionsSetTheFramePenAndKeepTheirOwnChoice) {
     return int(QDialog::Rejected);
   });
   QTest::mouseClick(ScaleForm->OptButton, Qt::LeftButton);
-  EXPECT_EQ(ScaleForm->Frame()->color(), QColor(Qt::blue));
+  EXPECT_EQ(ScaleForm->Frame()->Color(), QColor(Qt::blue));
   EXPECT_EQ(ScaleOptForm->BorderCL->currentColor(), QColor(Qt::red));
 
   dialogs->answers.push_back([](QDialog &dialog) {
@@ -151,8 +151,8 @@ TEST_F(ScaleFormTest, OptionsSetTheFramePenAndKeepTheirOwnChoice) {
     return dialog.result();
   });
   QTest::mouseClick(ScaleForm->OptButton, Qt::LeftButton);
-  EXPECT_EQ(ScaleForm->Frame()->color(), QColor(Qt::red));
-  EXPECT_EQ(ScaleForm->Frame()->width(), 9);
+  EXPECT_EQ(ScaleForm->Frame()->Color(), QColor(Qt::red));
+  EXPECT_EQ(ScaleForm->Frame()->Width(), 9);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ packages=(
   qt6-qpa-plugins libqcustomplot-dev
   libjpeg62-turbo-dev libjpeg-turbo-progs
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev llvm
+  clang clang-format libclang-rt-14-dev llvm
   locales fonts-liberation xvfb xauth
   desktop-file-utils shared-mime-info
   cups libcups2-dev printer-driver-cups-pdf poppler-utils procps

@@ -11,7 +11,7 @@ class QPainter;
 // marks, no title, no grid) at a pixel position, for instance through the origin. The copy's
 // labels would fall exactly on the main axis's labels, which are already drawn.
 class AxisCopyPainter {
-public:
+ public:
   // How one axis looks, in pixels along the axis.
   struct AxisLook {
     QPen linePen, tickPen, minorTickPen;
@@ -27,7 +27,7 @@ public:
   // A copy of the bottom axis stands at a pixel row, a copy of the left axis at a pixel column.
   void DrawCopy(ChartAxis axis, double pixel);
 
-private:
+ private:
   void DrawBottomCopy(double row);
   void DrawLeftCopy(double column);
 

@@ -20,8 +20,8 @@ class QPrinter;
 
 // A chart of line and rectangle series over a bottom and a left value axis whose ranges the
 // program sets. The user zooms by dragging a rectangle with the left button or by turning the
-// wheel over the plot area (while zooming is on) and scrolls by dragging with the right button. Every change redraws the chart once, at the
-// next turn of the event loop; the same drawing makes the screen, the picture and the printout.
+// wheel over the plot area (while zooming is on) and scrolls by dragging with the right button. Every change redraws
+// the chart once, at the next turn of the event loop; the same drawing makes the screen, the picture and the printout.
 class Chart : public QWidget {
   Q_OBJECT
 

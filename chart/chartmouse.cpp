@@ -12,23 +12,15 @@ namespace {
 // A drag must exceed this many pixels in both directions to zoom or to undo the zoom.
 constexpr int kMinimumDrag = 16;
 
-QPoint PositionOf(const QMouseEvent &event)
-{
-  return event.position().toPoint();
-}
+QPoint PositionOf(const QMouseEvent &event) { return event.position().toPoint(); }
 
 }  // namespace
 
-ChartMouse::ChartMouse(Chart &chart)
-    : chart_(chart), band_(new QRubberBand(QRubberBand::Rectangle, &chart))
-{
-}
+ChartMouse::ChartMouse(Chart &chart) : chart_(chart), band_(new QRubberBand(QRubberBand::Rectangle, &chart)) {}
 
-void ChartMouse::Press(const QMouseEvent &event)
-{
+void ChartMouse::Press(const QMouseEvent &event) {
   const QPoint at = PositionOf(event);
-  if (drag_ != Drag::None || !chart_.PlotArea().contains(at))
-    return;
+  if (drag_ != Drag::None || !chart_.PlotArea().contains(at)) return;
   if (event.button() == Qt::LeftButton && chart_.IsZoomEnabled()) {
     drag_ = Drag::Zoom;
     start_ = at;
@@ -41,8 +33,7 @@ void ChartMouse::Press(const QMouseEvent &event)
   }
 }
 
-void ChartMouse::Move(const QMouseEvent &event)
-{
+void ChartMouse::Move(const QMouseEvent &event) {
   const QPoint at = PositionOf(event);
   if (drag_ == Drag::Zoom) {
     band_->setGeometry(QRect(start_, at).normalized());
@@ -52,8 +43,7 @@ void ChartMouse::Move(const QMouseEvent &event)
   }
 }
 
-void ChartMouse::Release(const QMouseEvent &event)
-{
+void ChartMouse::Release(const QMouseEvent &event) {
   const QPoint at = PositionOf(event);
   if (drag_ == Drag::Zoom && event.button() == Qt::LeftButton) {
     drag_ = Drag::None;
@@ -66,11 +56,9 @@ void ChartMouse::Release(const QMouseEvent &event)
   }
 }
 
-void ChartMouse::FinishZoom(QPoint end)
-{
+void ChartMouse::FinishZoom(QPoint end) {
   const QPoint drag = end - start_;
-  if (std::abs(drag.x()) <= kMinimumDrag || std::abs(drag.y()) <= kMinimumDrag)
-    return;
+  if (std::abs(drag.x()) <= kMinimumDrag || std::abs(drag.y()) <= kMinimumDrag) return;
   if (drag.x() > 0 && drag.y() > 0)
     chart_.ZoomToPixels(start_.x(), start_.y(), end.x(), end.y());
   else

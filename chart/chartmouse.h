@@ -10,14 +10,14 @@ class QRubberBand;
 // right of more than 16 pixels each way zooms to the dragged rectangle, one of that size in any
 // other direction undoes the zoom; a right drag scrolls by every movement of the mouse.
 class ChartMouse {
-public:
+ public:
   explicit ChartMouse(Chart &chart);
 
   void Press(const QMouseEvent &event);
   void Move(const QMouseEvent &event);
   void Release(const QMouseEvent &event);
 
-private:
+ private:
   enum class Drag { None, Zoom, Scroll };
 
   void FinishZoom(QPoint end);

@@ -15,29 +15,26 @@
 //   dropped point within an eighth of a pixel of the drawn line (a steep sweep through a column
 //   is a curve there, not a chord).
 class ColumnEnvelope {
-public:
+ public:
   using Sink = std::function<void(const QPolygonF &)>;
 
   explicit ColumnEnvelope(Sink sink);
 
   bool IsOpen() const { return open_; }
   // floor(), without the library call.
-  static long long columnOf(double x)
-  {
+  static long long columnOf(double x) {
     const auto truncated = static_cast<long long>(x);
     return truncated > x ? truncated - 1 : truncated;
   }
   // Starts a new polyline at p, handing on the one still open.
   void MoveTo(QPointF p);
-  void LineTo(QPointF p)
-  {
+  void LineTo(QPointF p) {
     if (columnOf(p.x()) != column_) {
       FlushColumn();
       StartColumn(p);
       return;
     }
-    if (following_)
-      Follow(p);
+    if (following_) Follow(p);
     if (p.y() < low_.y()) {
       low_ = p;
       lowAt_ = count_;
@@ -52,7 +49,7 @@ public:
   // Hands the open polyline, reduced, to the sink.
   void Finish();
 
-private:
+ private:
   static constexpr double kTolerance = 0.125;
   static constexpr int kMaximumTurns = 3;
 

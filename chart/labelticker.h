@@ -9,7 +9,7 @@
 // (from 10^18 up), the labels take the scientific form "1.5E100" instead, with at most three
 // decimals as well.
 class LabelTicker : public QCPAxisTicker {
-public:
+ public:
   explicit LabelTicker(const QCPAxis &axis);
 
   static QString Format(double value);
@@ -17,12 +17,12 @@ public:
   // A value's label in the form the axis takes for its current range.
   QString LabelInCurrentForm(double value) const;
 
-protected:
+ protected:
   double getTickStep(const QCPRange &range) override;
   int getSubTickCount(double tickStep) override;
   QString getTickLabel(double tick, const QLocale &locale, QChar formatChar, int precision) override;
 
-private:
+ private:
   QString Label(double value) const;
   bool FixedFits(const QCPRange &range) const;
   double AxisLength() const;

@@ -7,7 +7,7 @@
 // The outline of a rectangle between two corners given in axis values; no fill, not listed in
 // the legend. Pen width 1 to 9.
 class RectangleSeries : public Series {
-public:
+ public:
   RectangleSeries();
 
   void SetCorners(QPointF first, QPointF second);
@@ -17,7 +17,7 @@ public:
   QPen Pen() const override;
   bool IsListedInLegend() const override { return false; }
 
-private:
+ private:
   QPointF first_;
   QPointF second_;
 };

@@ -14,21 +14,17 @@ struct Span {
   Edge edge1 = Edge::Left;
 
   // Narrows the span by the half plane p * t <= q of one edge.
-  bool narrow(double p, double q, Edge edge)
-  {
-    if (p == 0)
-      return q >= 0;
+  bool narrow(double p, double q, Edge edge) {
+    if (p == 0) return q >= 0;
     const double r = q / p;
     if (p < 0) {
-      if (r > t1)
-        return false;
+      if (r > t1) return false;
       if (r > t0) {
         t0 = r;
         edge0 = edge;
       }
     } else {
-      if (r < t0)
-        return false;
+      if (r < t0) return false;
       if (r < t1) {
         t1 = r;
         edge1 = edge;
@@ -38,28 +34,19 @@ struct Span {
   }
 };
 
-bool IsFinite(QPointF p)
-{
-  return std::isfinite(p.x()) && std::isfinite(p.y());
-}
+bool IsFinite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 }  // namespace
 
 SegmentClipper::SegmentClipper(const QRectF &area)
-    : left_(area.left()), top_(area.top()), right_(area.right()), bottom_(area.bottom())
-{
-}
+    : left_(area.left()), top_(area.top()), right_(area.right()), bottom_(area.bottom()) {}
 
-SegmentClipper::Cut SegmentClipper::ClipCrossing(QPointF &a, QPointF &b) const
-{
-  if (!IsFinite(a) || !IsFinite(b))
-    return {false, false, false};
+SegmentClipper::Cut SegmentClipper::ClipCrossing(QPointF &a, QPointF &b) const {
+  if (!IsFinite(a) || !IsFinite(b)) return {false, false, false};
   const QPointF d = b - a;
   Span span;
-  if (!span.narrow(-d.x(), a.x() - left_, Edge::Left) ||
-      !span.narrow(d.x(), right_ - a.x(), Edge::Right) ||
-      !span.narrow(-d.y(), a.y() - top_, Edge::Top) ||
-      !span.narrow(d.y(), bottom_ - a.y(), Edge::Bottom))
+  if (!span.narrow(-d.x(), a.x() - left_, Edge::Left) || !span.narrow(d.x(), right_ - a.x(), Edge::Right) ||
+      !span.narrow(-d.y(), a.y() - top_, Edge::Top) || !span.narrow(d.y(), bottom_ - a.y(), Edge::Bottom))
     return {false, false, false};
   // A cut end lies exactly on the edge that cut it, its other coordinate taken from the end
   // nearer that edge. Going a + t (b - a) from an end far outside would cancel away all the
@@ -76,9 +63,7 @@ SegmentClipper::Cut SegmentClipper::ClipCrossing(QPointF &a, QPointF &b) const
     const QPointF &near = std::abs(start.y() - y) <= std::abs(end.y() - y) ? start : end;
     return QPointF(near.x() + (y - near.y()) * (d.x() / d.y()), y);
   };
-  if (span.t1 < 1)
-    b = onEdge(span.edge1);
-  if (span.t0 > 0)
-    a = onEdge(span.edge0);
+  if (span.t1 < 1) b = onEdge(span.edge1);
+  if (span.t0 > 0) a = onEdge(span.edge0);
   return {true, span.t0 > 0, span.t1 < 1};
 }

@@ -10,7 +10,7 @@
 // is drawn. A series may be filled before it is added to a chart; once added, the chart owns it
 // and redraws on every change.
 class Series {
-public:
+ public:
   enum class Change { Style, Data };
 
   virtual ~Series();
@@ -32,11 +32,11 @@ public:
   virtual QPen Pen() const = 0;
   virtual bool IsListedInLegend() const = 0;
 
-protected:
+ protected:
   explicit Series(int maximumWidth);
   void Notify(Change change);
 
-private:
+ private:
   friend class Chart;
 
   std::function<void(Series &, Change)> listener_;

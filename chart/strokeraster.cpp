@@ -50,8 +50,7 @@ inline std::pair<int, int> pixelsBetween(double low, double high) {
 
 // Narrows (low, high) to the y where from <= offset + slope * y <= to, inverse being 1 / slope;
 // false when nothing is left.
-inline bool Narrow(double offset, double slope, double inverse, double from, double to, double &low,
-                   double &high) {
+inline bool Narrow(double offset, double slope, double inverse, double from, double to, double &low, double &high) {
   if (slope == 0) return offset >= from && offset <= to;
   const double y0 = (from - offset) * inverse;
   const double y1 = (to - offset) * inverse;
@@ -154,7 +153,8 @@ void StrokeRaster::CoverBandColumn(int x, const Segment &seg) {
   const auto across = [&](double y) { return (y + 0.5 - seg.a.y()) * u.x() - dx * u.y(); };
   double wholeLow = first - 0.5;
   double wholeHigh = last + 0.5;
-  const bool whole = reach_ >= 1 && Narrow(across(0), u.x(), seg.inverseUx, 1 - reach_, reach_ - 1, wholeLow, wholeHigh);
+  const bool whole =
+      reach_ >= 1 && Narrow(across(0), u.x(), seg.inverseUx, 1 - reach_, reach_ - 1, wholeLow, wholeHigh);
   const int wholeFirst = whole ? int(std::ceil(wholeLow)) : last + 1;
   const int wholeLast = whole ? int(std::floor(wholeHigh)) : last;
   const int edgeEnd = std::min(last, wholeFirst - 1);

@@ -274,12 +274,16 @@ bool TFieldForm::MoveView(const QKeyEvent &event) {
   std::optional<TView> earlier;
   switch (event.key()) {
     case Qt::Key_Left:
-      if (!alt) FC->ScrollByPixels({across, 0});
-      else if ((earlier = History().Back(View()))) ShowView(*earlier);
+      if (!alt)
+        FC->ScrollByPixels({across, 0});
+      else if ((earlier = History().Back(View())))
+        ShowView(*earlier);
       return true;
     case Qt::Key_Right:
-      if (!alt) FC->ScrollByPixels({-across, 0});
-      else if ((earlier = History().Forward(View()))) ShowView(*earlier);
+      if (!alt)
+        FC->ScrollByPixels({-across, 0});
+      else if ((earlier = History().Forward(View())))
+        ShowView(*earlier);
       return true;
     case Qt::Key_Up:
       FC->ScrollByPixels({0, down});
@@ -336,13 +340,14 @@ std::optional<TPointOfInterest> TFieldForm::PointNear(QPoint pixel) {
 
 QString TFieldForm::ValueText(long double value) const {
   const TCalcSettings format = valueFormat_();
-  return QString::fromStdString(CalcResultText(value, format.Format, format.Precision, format.Digits,
-                                               QLocale().decimalPoint().toStdString()));
+  return QString::fromStdString(
+      CalcResultText(value, format.Format, format.Precision, format.Digits, QLocale().decimalPoint().toStdString()));
 }
 
 QString TFieldForm::PointTip(const TPointOfInterest &point) const {
   QString curves = ShownExpression(Project.Graph(point.Layer).Expression);
-  if (point.OtherLayer >= 0) curves += QStringLiteral(" и ") + ShownExpression(Project.Graph(point.OtherLayer).Expression);
+  if (point.OtherLayer >= 0)
+    curves += QStringLiteral(" и ") + ShownExpression(Project.Graph(point.OtherLayer).Expression);
   return KindText(point.Kind) + QStringLiteral(": ") + curves + QStringLiteral("\nx = ") + ValueText(point.X) +
          QStringLiteral("\ny = ") + ValueText(point.Y);
 }

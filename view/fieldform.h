@@ -95,4 +95,3 @@ extern TFieldForm *FieldForm;
 
 // The outside text of the cursor read-out.
 QString OutsideCursorText();
-

@@ -88,7 +88,9 @@ TScaleForm::TScaleForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("На
   connect(HelpButton, &QToolButton::clicked, this, &TScaleForm::HelpButtonClick);
 }
 
-RectangleSeries *TScaleForm::Frame() const { return static_cast<RectangleSeries *>(SC->SeriesAt(SC->SeriesCount() - 1)); }
+RectangleSeries *TScaleForm::Frame() const {
+  return static_cast<RectangleSeries *>(SC->SeriesAt(SC->SeriesCount() - 1));
+}
 
 void TScaleForm::ZoomButtonClick() {
   if (Dialogs().Exec(*ZoomForm) != QDialog::Accepted) return;

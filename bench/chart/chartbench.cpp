@@ -105,12 +105,12 @@ class BenchChart {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(chart.PlotArea().adjusted(0, 0, -1, -1));
-    for (int i = 0; i < chart.SeriesCount(); ++i) StrokeRuns(painter, chart, *static_cast<LineSeries *>(chart.SeriesAt(i)));
+    for (int i = 0; i < chart.SeriesCount(); ++i)
+      StrokeRuns(painter, chart, *static_cast<LineSeries *>(chart.SeriesAt(i)));
     return image;
   }
 
   Chart chart;
-
 };
 
 // Our chart of a scene at one pen width.

@@ -201,9 +201,9 @@ TEST_F(ChartScrollTest, ARefusedAxisStaysWhileTheOtherMoves) {
     refused = axis;
     RightDrag(from, from + movement);
     const bool bottomMoves = axis != ChartAxis::Bottom;
-    ExpectRanges(chart, {bottomMoves ? moved.bottomMin : original.bottomMin,
-                         bottomMoves ? moved.bottomMax : original.bottomMax,
-                         bottomMoves ? original.leftMin : moved.leftMin, bottomMoves ? original.leftMax : moved.leftMax});
+    ExpectRanges(
+        chart, {bottomMoves ? moved.bottomMin : original.bottomMin, bottomMoves ? moved.bottomMax : original.bottomMax,
+                bottomMoves ? original.leftMin : moved.leftMin, bottomMoves ? original.leftMax : moved.leftMax});
     EXPECT_TRUE(chart.IsZoomed());
     chart.UndoZoom();
     ExpectRanges(chart, original);

@@ -41,11 +41,18 @@ TEST(PointsOfInterest, FoundFromSamplesAndSharpenedByTheLibrary) {
   using enum TPointKind;
   const std::vector<TPointsCase> cases = {
       {{{"sin(x)", 10}}, 0, 3, {{Maximum, 0, kPi / 2, 1, 5e-15L, 0}}},
-      {{{"sin(x)", 100000}}, -3, 3, {{Minimum, 0, -kPi / 2, -1, 5e-15L, 0}, {Maximum, 0, kPi / 2, 1, 5e-15L, 0},
-                                     {Zero, 0, 0, 0, 1e-15L, 1e-15L}}},
-      {{{"x^3-3*x", 41}}, -2, 2, {{Maximum, 0, -1, 2, 5e-15L, 0}, {Minimum, 0, 1, -2, 5e-15L, 0},
-                                  {Zero, 0, -kSqrt3, 0, 1e-14L, 6e-14L}, {Zero, 0, 0, 0, 1e-15L, 3e-15L},
-                                  {Zero, 0, kSqrt3, 0, 1e-14L, 6e-14L}}},
+      {{{"sin(x)", 100000}},
+       -3,
+       3,
+       {{Minimum, 0, -kPi / 2, -1, 5e-15L, 0}, {Maximum, 0, kPi / 2, 1, 5e-15L, 0}, {Zero, 0, 0, 0, 1e-15L, 1e-15L}}},
+      {{{"x^3-3*x", 41}},
+       -2,
+       2,
+       {{Maximum, 0, -1, 2, 5e-15L, 0},
+        {Minimum, 0, 1, -2, 5e-15L, 0},
+        {Zero, 0, -kSqrt3, 0, 1e-14L, 6e-14L},
+        {Zero, 0, 0, 0, 1e-15L, 3e-15L},
+        {Zero, 0, kSqrt3, 0, 1e-14L, 6e-14L}}},
       // A kink has no derivative to follow; the dense samples find it.
       {{{"abs(x-0.3)", 20}}, -1, 1, {{Minimum, 0, 0.3L, 0, 1e-15L, 1e-15L}}},
       {{{"x^2-2", 7}}, 0, 2, {{Zero, 0, kSqrt2, 0, 1e-14L, 3e-14L}}},
@@ -55,15 +62,22 @@ TEST(PointsOfInterest, FoundFromSamplesAndSharpenedByTheLibrary) {
       // Runs of zeros and steps are neither zeros nor extrema.
       {{{"trunc(x)", 41}}, -2, 2, {}},
       {{{"x-x", 10}}, -1, 1, {}},
-      {{{"sin(x)", 12}, {"cos(x)", 12}}, 0, 3,
-       {{Maximum, 0, kPi / 2, 1, 5e-15L, 0}, {Crossing, 0, kPi / 4, kSqrt2 / 2, 1e-14L, 1e-14L},
+      {{{"sin(x)", 12}, {"cos(x)", 12}},
+       0,
+       3,
+       {{Maximum, 0, kPi / 2, 1, 5e-15L, 0},
+        {Crossing, 0, kPi / 4, kSqrt2 / 2, 1e-14L, 1e-14L},
         {Zero, 1, kPi / 2, 0, 1e-14L, 1e-14L}}},
       // Curves sampled on different grids still cross where they meet.
-      {{{"x", 10}, {"1-x", 15}}, -1, 2, {{Zero, 0, 0, 0, 1e-15L, 1e-15L}, {Crossing, 0, 0.5L, 0.5L, 1e-15L, 1e-15L},
-                                         {Zero, 1, 1, 0, 1e-14L, 1e-14L}}},
+      {{{"x", 10}, {"1-x", 15}},
+       -1,
+       2,
+       {{Zero, 0, 0, 0, 1e-15L, 1e-15L}, {Crossing, 0, 0.5L, 0.5L, 1e-15L, 1e-15L}, {Zero, 1, 1, 0, 1e-14L, 1e-14L}}},
       // Crossings that only errors interrupt: none where one curve has no value.
-      {{{"ln(x)", 10}, {"0-ln(x)", 10}}, -1, 2, {{Zero, 0, 1, 0, 1e-15L, 1e-15L},
-                                                 {Crossing, 0, 1, 0, 1e-15L, 1e-15L}, {Zero, 1, 1, 0, 1e-15L, 1e-15L}}},
+      {{{"ln(x)", 10}, {"0-ln(x)", 10}},
+       -1,
+       2,
+       {{Zero, 0, 1, 0, 1e-15L, 1e-15L}, {Crossing, 0, 1, 0, 1e-15L, 1e-15L}, {Zero, 1, 1, 0, 1e-15L, 1e-15L}}},
   };
   for (const TPointsCase &c : cases) {
     TProject project;
@@ -112,7 +126,7 @@ TEST(PointsOfInterest, NearestSample) {
     const TGraph &Graph;
     long double X;
     int Sample;
-  } cases[] = {{up, -7, 1}, {up, 0.4L, 1}, {up, 0.5L, 1}, {up, 0.6L, 2}, {up, 3.9L, 5}, {up, 9, 5},
+  } cases[] = {{up, -7, 1},  {up, 0.4L, 1},   {up, 0.5L, 1},   {up, 0.6L, 2}, {up, 3.9L, 5}, {up, 9, 5},
                {down, 9, 1}, {down, 3.4L, 2}, {down, 0.1L, 5}, {down, -1, 5}, {none, 1, 0}};
   for (const auto &c : cases) EXPECT_EQ(NearestSample(c.Graph, c.X), c.Sample) << static_cast<double>(c.X);
 }

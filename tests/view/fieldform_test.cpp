@@ -197,9 +197,9 @@ TEST_F(FieldFormTest, KeysMoveTheViewAndGoThroughItsHistory) {
   QTest::keyClick(&fc, Qt::Key_Up);
   QTest::keyClick(&fc, Qt::Key_Down);
   const TView back = FieldForm->View();
-  const std::vector<std::pair<Qt::Key, TView>> steps = {
-      {Qt::Key_Left, scrolled}, {Qt::Key_Left, zoomed},    {Qt::Key_Left, region},
-      {Qt::Key_Left, region},   {Qt::Key_Right, zoomed},   {Qt::Key_Right, scrolled}};
+  const std::vector<std::pair<Qt::Key, TView>> steps = {{Qt::Key_Left, scrolled}, {Qt::Key_Left, zoomed},
+                                                        {Qt::Key_Left, region},   {Qt::Key_Left, region},
+                                                        {Qt::Key_Right, zoomed},  {Qt::Key_Right, scrolled}};
   QTest::keyClick(&fc, Qt::Key_Left, Qt::AltModifier);  // undoes the last step down
   for (const auto &[key, view] : steps) {
     QTest::keyClick(&fc, key, Qt::AltModifier);
@@ -231,8 +231,11 @@ TEST_F(FieldFormTest, ToolTipTellsTheValueOrThePointUnderThePointer) {
       {{"x/2", "0-x/2"}, 4.2, 1.5, QStringLiteral("x/2\nx = 4,00000000\ny = 2,00000000"), false},
       {{"x/2", "0-x/2"}, 4.2, -1.5, QStringLiteral("0-x/2\nx = 4,00000000\ny = -2,00000000"), false},
       {{"sin(x)"}, 1.5707963, 1, QStringLiteral("Максимум: sin(x)\nx = 1,57079633\ny = 1,00000000"), true},
-      {{"sin(x)", "cos(x)"}, 0.7854, 0.7071,
-       QStringLiteral("Пересечение: sin(x) и cos(x)\nx = 0,78539816\ny = 0,70710678"), true},
+      {{"sin(x)", "cos(x)"},
+       0.7854,
+       0.7071,
+       QStringLiteral("Пересечение: sin(x) и cos(x)\nx = 0,78539816\ny = 0,70710678"),
+       true},
       {{"x^2-2"}, 1.41, 0, QStringLiteral("Нуль: x^2-2\nx = 1,41421356\ny = 0,00000000"), true},
   };
   ShowField(400, 300);

@@ -196,8 +196,11 @@ inline long double Escaping(std::uint8_t &error, Step step) {
 
 }  // namespace
 
-// The steps, with the top of the stack in a local and the values below it in memory.
-inline long double Program::Execute(long double x, long double *below, std::uint8_t &result) const {
+// The steps, with the top of the stack in a local and the values below it in memory;
+// inlined into the sampling loop, where a call per sample costs a third of a cheap
+// expression's time.
+[[gnu::always_inline]] inline long double Program::Execute(long double x, long double *below,
+                                                           std::uint8_t &result) const {
   std::uint8_t error = 0;
   long double top = 0;
   for (const Instruction &in : code_) {

@@ -254,12 +254,19 @@ void StrokeRaster::Finish(const QColor &color) {
 }
 
 // Tile by tile, so that only the rows each tile touched are blended.
+// Neighbouring tiles that painted the same rows go in one drawImage: each call costs far more
+// than the pixels of a tile. Rows outside a tile's own are stale, so only equal rows join.
 void StrokeRaster::Paint(QPainter &painter) const {
   int x = firstColumn_;
-  for (const auto &[first, last] : tileRows_) {
-    const QRect tile(QPoint(x, first), QPoint(std::min(x + kTileWidth - 1, lastColumn_), last));
-    if (first <= last) painter.drawImage(tile.topLeft(), image_, tile.translated(-area_.topLeft()));
-    x += kTileWidth;
+  for (std::size_t i = 0; i < tileRows_.size();) {
+    const auto [first, last] = tileRows_[i];
+    std::size_t end = i + 1;
+    while (end < tileRows_.size() && tileRows_[end] == tileRows_[i]) ++end;
+    const int right = std::min(x + static_cast<int>(end - i) * kTileWidth - 1, lastColumn_);
+    const QRect tiles(QPoint(x, first), QPoint(right, last));
+    if (first <= last) painter.drawImage(tiles.topLeft(), image_, tiles.translated(-area_.topLeft()));
+    x += static_cast<int>(end - i) * kTileWidth;
+    i = end;
   }
 }
 

@@ -270,12 +270,20 @@ void StrokeRaster::Paint(QPainter &painter) const {
   }
 }
 
+constexpr int kRowAlignment = 8;
+
 // Moves the coverage into the image, in colour, and empties the masks. Untouched pixels of the
 // masks are empty, so whole tiles are copied without looking at which rows each column touched.
 void StrokeRaster::TransferToImage(const QRgb *shades) {
   for (int x = firstColumn_; x <= lastColumn_; x += kTileWidth) {
     const int width = std::min(kTileWidth, lastColumn_ + 1 - x);
-    const auto [first, last] = TakeTileRows(x, width);
+    auto [first, last] = TakeTileRows(x, width);
+    if (first <= last) {
+      // Rows rounded out to a multiple of kRowAlignment: a few more transparent pixels, but
+      // far more neighbouring tiles with equal rows, which Paint blends in one call.
+      first = area_.top() + (first - area_.top()) / kRowAlignment * kRowAlignment;
+      last = std::min(area_.bottom(), area_.top() + ((last - area_.top()) / kRowAlignment + 1) * kRowAlignment - 1);
+    }
     tileRows_.emplace_back(first, last);
     if (first <= last) WriteTile(x, width, first, last, shades);
   }

@@ -144,6 +144,12 @@ void CheckViewInside(const TBatchView &view, const TBounds &bounds) {
           .toStdString());
 }
 
+std::vector<const TGraph *> AllOf(const std::vector<TGraph> &graphs) {
+  std::vector<const TGraph *> all;
+  for (const TGraph &graph : graphs) all.push_back(&graph);
+  return all;
+}
+
 bool NeedsWindows(const TBatchRequest &request) {
   return !request.picture.empty() || !request.png.empty() || !request.svg.empty() || !request.pdf.empty() ||
          request.printPicture;
@@ -151,12 +157,13 @@ bool NeedsWindows(const TBatchRequest &request) {
 
 // The pictures are the plot window's chart at the size asked for, unzoomed
 // unless a view is asked for.
-void OutputPicture(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read) {
+void OutputPicture(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read,
+                   std::vector<TGraph> graphs) {
   CreateWindows();
   struct Destroy {
     ~Destroy() { DestroyWindows(); }
   } destroy;
-  ShowProjectContents(contents, read);
+  ShowProjectContents(contents, read, std::move(graphs));
   Chart &chart = *FieldForm->FC;
   chart.resize(request.size);
   if (const auto &view = request.view) {
@@ -176,11 +183,11 @@ void OutputPicture(const TBatchRequest &request, const TProjectContents &content
 
 // Printing and pictures need the application object, one for both.
 void OutputWithApplication(const TBatchRequest &request, const TProjectContents &contents, const TProjectRead &read,
-                           const std::vector<const TGraph *> &graphs, int &argc, char **argv) {
+                           std::vector<TGraph> graphs, int &argc, char **argv) {
   if (!DisplayAvailable()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   TApplication application(argc, argv);
-  if (request.printValues) PrintValuesTable(graphs);
-  if (NeedsWindows(request)) OutputPicture(request, contents, read);
+  if (request.printValues) PrintValuesTable(AllOf(graphs));
+  if (NeedsWindows(request)) OutputPicture(request, contents, read, std::move(graphs));
 }
 
 void WriteOutputs(const TBatchRequest &request, int &argc, char **argv) {
@@ -188,12 +195,12 @@ void WriteOutputs(const TBatchRequest &request, int &argc, char **argv) {
   const TProjectRead read = ReadProjectContents(ReadFileBytes(WithExtension(request.project, ".lpp")), contents);
   if (!read.Error.empty()) throw TProjectFileError(read.Error);
   if (request.view) CheckViewInside(*request.view, contents.Bounds);
+  // Sampled once for every output that shows the layers.
+  const bool withApplication = request.printValues || NeedsWindows(request);
   std::vector<TGraph> graphs;
-  if (!request.values.empty() || request.printValues) graphs = SampleLayers(contents);
-  std::vector<const TGraph *> all;
-  for (const TGraph &graph : graphs) all.push_back(&graph);
-  if (!request.values.empty()) SaveFileBytes(WithExtension(request.values, ".txt"), ValuesTableText(all));
-  if (request.printValues || NeedsWindows(request)) OutputWithApplication(request, contents, read, all, argc, argv);
+  if (!request.values.empty() || withApplication) graphs = SampleLayers(contents);
+  if (!request.values.empty()) SaveFileBytes(WithExtension(request.values, ".txt"), ValuesTableText(AllOf(graphs)));
+  if (withApplication) OutputWithApplication(request, contents, read, std::move(graphs), argc, argv);
   if (!request.savedProject.empty())
     SaveFileBytes(WithExtension(request.savedProject, ".lpp"), ProjectContentsBytes(contents));
 }

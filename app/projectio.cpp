@@ -47,13 +47,18 @@ void ApplySettings(const TProjectContents &contents, int linesRead) {
   if (linesRead > kFrameLines) CalcForm->LoadSettings(contents.Calc);
 }
 
-}  // namespace
-
-TProjectContents LiveProjectContents() {
+// The settings as the windows hold them, without bounds or layers.
+TProjectContents LiveSettings() {
   TProjectContents contents;
   contents.Display = FieldForm->DisplaySettings();
   contents.Frame = ScaleForm->FrameSettings();
   contents.Calc = CalcForm->Settings();
+  return contents;
+}
+
+// The project as the windows hold it, as a file would carry it.
+TProjectContents LiveProjectContents() {
+  TProjectContents contents = LiveSettings();
   contents.Bounds = Project.Bounds();
   for (int i = 0; i < Project.GraphCount(); ++i) {
     const TGraph &graph = Project.Graph(i);
@@ -62,6 +67,8 @@ TProjectContents LiveProjectContents() {
   return contents;
 }
 
+}  // namespace
+
 void SaveProject(const std::string &chosenName) {
   SaveFileBytes(WithExtension(chosenName, ".lpp"), ProjectContentsBytes(LiveProjectContents()));
 }
@@ -69,18 +76,26 @@ void SaveProject(const std::string &chosenName) {
 void OpenProject(const std::string &chosenName) {
   const std::string bytes = ReadFileBytes(WithExtension(chosenName, ".lpp"));
   TWaitCursor wait;
-  TProjectContents contents = LiveProjectContents();
+  // Settings the file does not reach stay as the windows hold them.
+  TProjectContents contents = LiveSettings();
   const TProjectRead read = ReadProjectContents(bytes, contents);
   ShowProjectContents(contents, read);
   if (!read.Error.empty()) throw TProjectFileError(read.Error);
 }
 
 void ShowProjectContents(const TProjectContents &contents, const TProjectRead &read) {
+  std::vector<TGraph> graphs;
+  if (read.BoundsRead) {
+    TLoadProgress progress(contents.Layers.size());
+    graphs = SampleLayers(contents, [&progress](std::size_t done) { progress.Show(done); });
+  }
+  ShowProjectContents(contents, read, std::move(graphs));
+}
+
+void ShowProjectContents(const TProjectContents &contents, const TProjectRead &read, std::vector<TGraph> graphs) {
   ProjectLayers->Clear();
   ApplySettings(contents, read.SettingsRead);
   if (!read.BoundsRead) return;
   ProjectLayers->Start(contents.Bounds);
-  TLoadProgress progress(contents.Layers.size());
-  std::vector<TGraph> graphs = SampleLayers(contents, [&progress](std::size_t done) { progress.Show(done); });
   for (std::size_t i = 0; i < graphs.size(); ++i) ProjectLayers->Add(std::move(graphs[i]), contents.Layers[i].Style);
 }

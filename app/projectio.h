@@ -1,15 +1,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "graph.h"
 
 #include "projectfile.h"
 
 // Saving and opening project files. Names are the bytes the system knows the
 // file by; errors are thrown as exceptions whose text the general error box
 // shows.
-
-// The project as the windows hold it, as a file would carry it.
-TProjectContents LiveProjectContents();
 
 // Writes the project under the name the file name rule makes; the old file
 // stays whole when writing fails.
@@ -24,3 +24,5 @@ void OpenProject(const std::string &chosenName);
 // settings lines it reached, the bounds once all four were read, and the whole
 // layers read, each sampled anew.
 void ShowProjectContents(const TProjectContents &contents, const TProjectRead &read);
+// The same with the layers already sampled (SampleLayers of contents).
+void ShowProjectContents(const TProjectContents &contents, const TProjectRead &read, std::vector<TGraph> graphs);

@@ -40,3 +40,5 @@ TLibraryInformation LibraryInformation() {
   FillInformation(&name, &version, &date, &maker);
   return {name, version, date};
 }
+
+std::string ErrorCodeText(unsigned char code) { return "Ошибка: " + std::to_string(code); }

@@ -26,6 +26,9 @@ TExpressionCheck CheckTypedExpression(std::string_view utf8);
 // FillExtResult of checked bytes: 0 and the value, or the code.
 unsigned char EvaluateConstant(const std::string &bytes, long double &value);
 
+// An expression error code as the program shows it (UTF-8): "Ошибка: " and the code.
+std::string ErrorCodeText(unsigned char code);
+
 struct TLibraryInformation {
   std::string Name, Version, Date;
 };

@@ -64,6 +64,8 @@ std::vector<TGraph> SampleLayers(const TProjectContents &contents, const std::fu
     for (std::size_t t = 1; t < std::min(cores, graphs.size()); ++t) helpers.emplace_back(work);
     work();
   }
+  // The helpers may have taken every layer: the caller hears the end in any case.
+  if (progress && !failure) progress(done);
   if (failure) std::rethrow_exception(failure);
   return graphs;
 }

@@ -4,6 +4,7 @@
 
 #include "cp1251.h"
 #include "decimaltext.h"
+#include "expression.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ std::string CellText(long double value, const std::string &mark) {
 std::string SampleCells(const TGraph &graph, int32_t k, const std::string &mark) {
   if (k > SamplesHeld(graph)) return "\t";
   const std::string y =
-      graph.PointErrors[k] == 0 ? CellText(graph.YValues[k], mark) : "Ошибка: " + std::to_string(graph.PointErrors[k]);
+      graph.PointErrors[k] == 0 ? CellText(graph.YValues[k], mark) : ErrorCodeText(graph.PointErrors[k]);
   return CellText(graph.XValues[k], mark) + "\t" + y;
 }
 

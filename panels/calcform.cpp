@@ -29,8 +29,6 @@ constexpr int kHelpImage = 2;
 constexpr std::uint8_t kFixedFormat = 2;
 constexpr std::uint8_t kExponentialFormat = 1;
 
-QString ErrorText(unsigned char code) { return QStringLiteral("Ошибка: ") + QString::number(code); }
-
 // Black on white, of a fixed size; a long result is cut at the edge, neither
 // wrapped nor widening the label.
 QLabel *ResultLabel(QWidget *parent) {

@@ -15,6 +15,9 @@ inline QLineEdit *NewExpressionEdit(QWidget *parent) {
   return edit;
 }
 
+// What the user is told about an expression error code.
+inline QString ErrorText(unsigned char code) { return QString::fromStdString(ErrorCodeText(code)); }
+
 // What the user is told about an expression longer than the program takes.
 inline QString TooLongText() {
   return QStringLiteral("Ошибка: выражение длиннее %1 символов").arg(kMaxExpressionLength);

@@ -1,7 +1,6 @@
 #include "layersform.h"
 
 #include <QApplication>
-#include <QColorDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -10,11 +9,9 @@
 
 #include "waitcursor.h"
 #include "addform.h"
-#include "chart.h"
 #include "colorvalue.h"
 #include "dialogs.h"
 #include "themeicon.h"
-#include "fieldform.h"
 #include "helpviewer.h"
 #include "intspinedit.h"
 #include "layersoptform.h"
@@ -36,14 +33,13 @@ constexpr int kErrorHelpContext = 130;
 const QString kShown = QStringLiteral("[+]");
 const QString kHidden = QStringLiteral("[-]");
 
-QString ErrorText(unsigned char code) { return QStringLiteral("Ошибка: %1").arg(code); }
-
-}  // namespace
-
+// The text of a layer's entry: "[+] " or "[-] " and the expression.
 QString LayerEntryText(int index) {
   const TGraph &graph = Project.Graph(index);
   return (graph.Visible ? kShown : kHidden) + QLatin1Char(' ') + ShownExpression(graph.Expression);
 }
+
+}  // namespace
 
 TLayersForm::TLayersForm(QWidget *frame) : TToolWindow(frame, QStringLiteral("Слои")) {
   setFixedSize(201, 166);
@@ -96,10 +92,8 @@ void TLayersForm::FollowLayers() {
     UpdateButtons();
   });
   connect(ProjectLayers, &TProjectLayers::Exchanged, this, &TLayersForm::ExchangeEntries);
-  connect(ProjectLayers, &TProjectLayers::VisibilityChanged, this, [this](int index) {
-    QListWidgetItem *item = LayersLB->item(index);
-    item->setText((Project.Graph(index).Visible ? kShown : kHidden) + item->text().mid(3));
-  });
+  connect(ProjectLayers, &TProjectLayers::VisibilityChanged, this,
+          [this](int index) { LayersLB->item(index)->setText(LayerEntryText(index)); });
   connect(ProjectLayers, &TProjectLayers::Cleared, this, [this] {
     LayersLB->clear();
     UpdateButtons();

@@ -49,6 +49,3 @@ class TLayersForm : public TToolWindow {
 };
 
 extern TLayersForm *LayersForm;
-
-// The text of a layer's entry: "[+] " or "[-] " and the expression.
-QString LayerEntryText(int index);

@@ -15,6 +15,7 @@
 #include "chart.h"
 #include "colorvalue.h"
 #include "decimaltext.h"
+#include "expression.h"
 #include "project.h"
 #include "projectlayers.h"
 #include "scaleform.h"
@@ -374,9 +375,8 @@ QString TFieldForm::CurveTip(QPoint pixel) const {
   }
   if (layer < 0) return {};
   const TGraph &graph = Project.Graph(layer);
-  const QString value = graph.PointErrors[sample]
-                            ? QStringLiteral("Ошибка: ") + QString::number(graph.PointErrors[sample])
-                            : QStringLiteral("y = ") + ValueText(graph.YValues[sample]);
+  const QString value = graph.PointErrors[sample] ? QString::fromStdString(ErrorCodeText(graph.PointErrors[sample]))
+                                                  : QStringLiteral("y = ") + ValueText(graph.YValues[sample]);
   return ShownExpression(graph.Expression) + QStringLiteral("\nx = ") + ValueText(graph.XValues[sample]) +
          QStringLiteral("\n") + value;
 }

@@ -182,8 +182,6 @@ void Chart::SetLabelColor(ChartAxis axis, const QColor &color) {
   RequestRedraw();
 }
 
-QColor Chart::LabelColor(ChartAxis axis) const { return plot_->Axis(axis).tickLabelColor(); }
-
 void Chart::SetMarginsPercent(const QMarginsF &margins) {
   plot_->SetMarginsPercent(margins);
   RequestRedraw();
@@ -320,9 +318,7 @@ void Chart::ZoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
     const double size = std::max(std::fabs(scaled.minimum), std::fabs(scaled.maximum));
     if (std::isfinite(size) && scaled.maximum - scaled.minimum > size * kNarrowestRangeShare) range = scaled;
   }
-  if (proposed.bottom.minimum == ranges_.bottom.minimum && proposed.bottom.maximum == ranges_.bottom.maximum &&
-      proposed.left.minimum == ranges_.left.minimum && proposed.left.maximum == ranges_.left.maximum)
-    return;
+  if (proposed == ranges_) return;
   AnnounceViewChange();
   ZoomToValues(proposed.bottom.minimum, proposed.bottom.maximum, proposed.left.minimum, proposed.left.maximum);
 }
@@ -356,7 +352,7 @@ void Chart::SaveRangesOnce() {
   if (!savedRanges_) savedRanges_ = ranges_;
 }
 
-void Chart::holdViewAnnouncements(bool hold) {
+void Chart::HoldViewAnnouncements(bool hold) {
   announcementsHeld_ = hold;
   announcedWhileHeld_ = false;
 }

@@ -62,7 +62,6 @@ class Chart : public QWidget {
   QColor TickColor(ChartAxis axis) const;
   void SetMinorTickColor(ChartAxis axis, const QColor &color);
   void SetLabelColor(ChartAxis axis, const QColor &color);
-  QColor LabelColor(ChartAxis axis) const;
   // Margins around the plot area and legend, in percent of the chart's width and height.
   void SetMarginsPercent(const QMarginsF &margins);
   // Vertical gradient from the bottom colour to the top colour.
@@ -108,7 +107,7 @@ class Chart : public QWidget {
   void UndoZoom();
   bool IsZoomed() const { return savedRanges_.has_value(); }
   // While held, a run of scroll steps (one drag) announces the change of view once.
-  void holdViewAnnouncements(bool hold);
+  void HoldViewAnnouncements(bool hold);
 
   void SetScrollPermission(ScrollPermission permission);
   void SetViewLimit(ViewLimit limit);
@@ -147,9 +146,11 @@ class Chart : public QWidget {
     double minimum = 0;
     double maximum = 0;
     bool IsEmpty() const { return !(maximum > minimum); }
+    bool operator==(const Range &) const = default;
   };
   struct Ranges {
     Range bottom, left;
+    bool operator==(const Ranges &) const = default;
   };
   struct Entry;  // a series and what draws it
 

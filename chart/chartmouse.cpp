@@ -29,7 +29,7 @@ void ChartMouse::Press(const QMouseEvent &event) {
   } else if (event.button() == Qt::RightButton && chart_.IsScrollEnabled()) {
     drag_ = Drag::Scroll;
     last_ = at;
-    chart_.holdViewAnnouncements(true);
+    chart_.HoldViewAnnouncements(true);
   }
 }
 
@@ -52,7 +52,7 @@ void ChartMouse::Release(const QMouseEvent &event) {
   } else if (drag_ == Drag::Scroll && event.button() == Qt::RightButton) {
     drag_ = Drag::None;
     chart_.ScrollByPixels(at - last_);
-    chart_.holdViewAnnouncements(false);
+    chart_.HoldViewAnnouncements(false);
   }
 }
 

@@ -26,7 +26,7 @@ void ColumnEnvelope::Finish() {
 }
 
 void ColumnEnvelope::StartColumn(QPointF p) {
-  column_ = columnOf(p.x());
+  column_ = ColumnOf(p.x());
   first_ = low_ = high_ = last_ = p;
   count_ = 1;
   lowAt_ = highAt_ = 0;

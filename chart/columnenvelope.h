@@ -22,14 +22,14 @@ class ColumnEnvelope {
 
   bool IsOpen() const { return open_; }
   // floor(), without the library call.
-  static long long columnOf(double x) {
+  static long long ColumnOf(double x) {
     const auto truncated = static_cast<long long>(x);
     return truncated > x ? truncated - 1 : truncated;
   }
   // Starts a new polyline at p, handing on the one still open.
   void MoveTo(QPointF p);
   void LineTo(QPointF p) {
-    if (columnOf(p.x()) != column_) {
+    if (ColumnOf(p.x()) != column_) {
       FlushColumn();
       StartColumn(p);
       return;

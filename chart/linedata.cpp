@@ -6,11 +6,6 @@ void LineData::Assign(std::vector<ChartPoint> points) {
   points_ = std::move(points);
   sortedByX_ = std::is_sorted(points_.begin(), points_.end(),
                               [](const ChartPoint &a, const ChartPoint &b) { return a.x < b.x; });
-  Changed();
-}
-
-void LineData::Changed() {
-  ++version_;
   extentDirty_ = true;
   blocksDirty_ = true;
 }

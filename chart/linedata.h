@@ -36,14 +36,9 @@ class LineData {
   std::optional<Extent> PointExtent() const;
   // One block per whole blockSize points.
   const std::vector<Block> &Blocks() const;
-  // Changes whenever the points do.
-  uint64_t Version() const { return version_; }
 
  private:
-  void Changed();
-
   std::vector<ChartPoint> points_;
-  uint64_t version_ = 0;
   bool sortedByX_ = true;
   mutable std::optional<Extent> extent_;
   mutable bool extentDirty_ = true;

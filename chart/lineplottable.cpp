@@ -137,11 +137,11 @@ void LinePlottable::TraceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
     if (hasPrevious && i % LineData::kBlockSize == 0 && i + LineData::kBlockSize <= last && envelope.IsOpen() &&
         clipper.Contains(previous)) {
       const LineData::Block &block = blocks[i / LineData::kBlockSize];
-      const long long column = ColumnEnvelope::columnOf(previous.x());
+      const long long column = ColumnEnvelope::ColumnOf(previous.x());
       const QPointF low = pixelOf(block.lowest);
       const QPointF high = pixelOf(block.highest);
-      if (!block.hasNull && ColumnEnvelope::columnOf(toX(block.minX)) == column &&
-          ColumnEnvelope::columnOf(toX(block.maxX)) == column && clipper.Contains(low) && clipper.Contains(high)) {
+      if (!block.hasNull && ColumnEnvelope::ColumnOf(toX(block.minX)) == column &&
+          ColumnEnvelope::ColumnOf(toX(block.maxX)) == column && clipper.Contains(low) && clipper.Contains(high)) {
         envelope.LineTo(block.lowestFirst ? low : high);
         envelope.LineTo(block.lowestFirst ? high : low);
         i += LineData::kBlockSize;
@@ -149,7 +149,7 @@ void LinePlottable::TraceRuns(const AxisMap &toX, const AxisMap &toY, const QRec
         envelope.LineTo(previous);
         // The next block leaving the column is read point by point: fetch its points meanwhile.
         if (i + LineData::kBlockSize <= points.size() &&
-            ColumnEnvelope::columnOf(toX(blocks[i / LineData::kBlockSize].maxX)) != column)
+            ColumnEnvelope::ColumnOf(toX(blocks[i / LineData::kBlockSize].maxX)) != column)
           Prefetch(&points[i], LineData::kBlockSize);
         continue;
       }

@@ -22,9 +22,8 @@ class Series {
   QColor Color() const { return color_; }
   void SetColor(const QColor &color);
   int Width() const { return width_; }
-  // The width is pulled into 1..maximumWidth().
+  // The width is pulled into 1..the maximum width given at construction.
   void SetWidth(int width);
-  int MaximumWidth() const { return maximumWidth_; }
   bool IsShown() const { return shown_; }
   void SetShown(bool shown);
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "characters.h"
 #include "functions.h"
 #include "normalizer.h"
 #include "number_text.h"
@@ -12,9 +13,6 @@ namespace zeval {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
-bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
 bool IsAllowedCharacter(char c) { return (c >= '(' && c <= '9') || c == '^' || IsLetter(c); }
 
 // Parentheses over every character but the terminator; a count that goes

@@ -17,15 +17,6 @@ constexpr std::uint32_t kUncheckedSteps = 8;
 long double Sine(long double v) { return std::fabs(v) >= kTwoTo63 ? 0 : std::sin(v); }
 long double Cosine(long double v) { return std::fabs(v) >= kTwoTo63 ? 0 : std::cos(v); }
 
-// Divides after testing the divisor for an exact zero with its own code.
-long double Ratio(long double a, long double b, std::uint8_t zeroCode, std::uint8_t &error) {
-  if (b == 0) {
-    error = zeroCode;
-    return 0;
-  }
-  return Checked(a / b, error);
-}
-
 // e^v and e^-v, computed separately as the hyperbolic functions need them.
 bool Exponentials(long double v, long double &plus, long double &minus, std::uint8_t &error) {
   plus = std::exp(v);

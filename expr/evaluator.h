@@ -23,6 +23,15 @@ inline long double Checked(long double r, std::uint8_t &error) {
   return r;
 }
 
+// Divides after testing the divisor for an exact zero with its own code.
+inline long double Ratio(long double a, long double b, std::uint8_t zeroCode, std::uint8_t &error) {
+  if (b == 0) {
+    error = zeroCode;
+    return 0;
+  }
+  return Checked(a / b, error);
+}
+
 // base^n by |n| separate multiplications (divisions for n < 0), each rounded on
 // its own. The loop ends early only where its outcome is already known: a
 // fault, a zero, or a step that leaves the magnitude as it was (from then on
@@ -51,11 +60,7 @@ inline long double ApplyBinary(char op, long double a, long double b, std::uint8
     case '*':
       return Checked(a * b, error);
     case '/':
-      if (b == 0) {
-        error = kZevalDivisionByZero;
-        return 0;
-      }
-      return Checked(a / b, error);
+      return Ratio(a, b, kZevalDivisionByZero, error);
     case '^':
       return Power(a, b, error);
   }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "characters.h"
 #include "number_text.h"
 #include "zeval.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 constexpr long double kPi = 3.14159265358979L;
 constexpr long double kE = 2.71828182845905L;
-
-bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
 
 void LowerCase(std::string &text) {
   for (char &c : text)

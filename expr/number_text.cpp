@@ -7,6 +7,8 @@
 #include <locale.h>
 #include <vector>
 
+#include "characters.h"
+
 namespace zeval {
 
 namespace {
@@ -22,8 +24,6 @@ locale_t CLocale() {
   static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
   return locale;
 }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Scientific digits of |value|: fills digits (no mark) and returns the exponent.
 int ScientificDigits(long double value, int precision, std::string &digits) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "characters.h"
 #include "evaluator.h"
 #include "zeval.h"
 
@@ -9,11 +10,7 @@ namespace zeval {
 
 using Shape = Program::Shape;
 
-namespace {
-
-bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
-
-}  // namespace
+namespace {}  // namespace
 
 // Builds the program from what the reader reads. A stack of compile-time
 // entries tells for each pending operand whether it is a known constant (no

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "characters.h"
 #include "number_text.h"
 #include "zeval.h"
 
@@ -9,10 +10,7 @@ namespace zeval {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
 bool IsNumeralCharacter(char c) { return IsDigit(c) || c == ',' || c == '.'; }
-bool IsOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
 
 // One open group, or a call waiting for its argument group.
 struct Frame {

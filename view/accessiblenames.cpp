@@ -1,5 +1,7 @@
 #include "accessiblenames.h"
 
+#include "dialoglayout.h"
+
 #include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +22,6 @@ bool IsField(const QWidget &widget) {
   if (qobject_cast<const QAbstractSpinBox *>(&widget)) return true;
   return qobject_cast<const QLineEdit *>(&widget) && !qobject_cast<const QAbstractSpinBox *>(widget.parentWidget());
 }
-
-bool SameRow(const QRect &a, const QRect &b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
 
 // The nearest field right of the label in its row, among the label's siblings.
 QWidget *NamedField(const QLabel &label) {

@@ -28,8 +28,6 @@ struct TPlaced {
 
 int RightEdge(const QRect &rect) { return rect.x() + rect.width(); }
 
-bool SameRow(const QRect &a, const QRect &b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
-
 bool Changed(const TPlaced &placed) { return placed.widget->geometry() != placed.design; }
 
 bool IsHorizontalLine(const QWidget &widget) {

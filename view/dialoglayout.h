@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
 #include <QSize>
 
 class QDialog;
@@ -13,6 +14,9 @@ QFont DesignFont();
 
 // A dialog of a fixed client size with a close box only, in the design font.
 void SetUpDialog(QDialog &dialog, const QString &caption, QSize clientSize);
+
+// Whether two rectangles share at least one row of pixels.
+inline bool SameRow(const QRect &a, const QRect &b) { return a.top() <= b.bottom() && b.top() <= a.bottom(); }
 
 // The one layout rule of the dialogs, run once their controls are built.
 // Every caption gets the width it needs; a control after it in its row moves

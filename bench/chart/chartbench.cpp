@@ -170,7 +170,7 @@ void BM_SceneReference(benchmark::State &state, const Scene &scene) {
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run> &runs) override {
-    for (const Run &run : runs) mTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
+    for (const Run &run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
 
@@ -188,10 +188,10 @@ class RatioReporter : public benchmark::ConsoleReporter {
 
  private:
   double time(const std::string &name) const {
-    const auto it = mTimes.find(name);
-    return it == mTimes.end() ? 0 : it->second;
+    const auto it = times_.find(name);
+    return it == times_.end() ? 0 : it->second;
   }
-  std::map<std::string, double> mTimes;
+  std::map<std::string, double> times_;
 };
 
 BenchChart *theChart = nullptr;

@@ -69,7 +69,7 @@ void Chart::SetRange(ChartAxis axis, double minimum, double maximum) {
   if (minimum > maximum) std::swap(minimum, maximum);
   RangeOf(axis) = {minimum, maximum};
   ApplyRange(axis);
-  RequestRedraw();
+  Redraw();
 }
 
 double Chart::Minimum(ChartAxis axis) const { return RangeOf(axis).minimum; }
@@ -108,7 +108,7 @@ QStringList Chart::TickLabels(ChartAxis axis) const {
 void Chart::SetAxesShown(bool shown) {
   axesShown_ = shown;
   for (ChartAxis axis : kBothAxes) ApplyAxisVisibility(axis);
-  RequestRedraw();
+  Redraw();
 }
 
 // An empty range cannot be drawn: the axis then spans one unit either side of its value and
@@ -142,7 +142,7 @@ const Chart::Range &Chart::RangeOf(ChartAxis axis) const {
 void Chart::SetGridShown(ChartAxis axis, bool shown) {
   gridShown_[indexOf(axis)] = shown;
   ApplyAxisVisibility(axis);
-  RequestRedraw();
+  Redraw();
 }
 
 bool Chart::IsGridShown(ChartAxis axis) const { return gridShown_[indexOf(axis)]; }
@@ -150,7 +150,7 @@ bool Chart::IsGridShown(ChartAxis axis) const { return gridShown_[indexOf(axis)]
 void Chart::SetGridColor(ChartAxis axis, const QColor &color) {
   QCPGrid &grid = *plot_->Axis(axis).grid();
   grid.setPen(Recoloured(grid.pen(), color));
-  RequestRedraw();
+  Redraw();
 }
 
 QColor Chart::GridColor(ChartAxis axis) const { return plot_->Axis(axis).grid()->pen().color(); }
@@ -158,7 +158,7 @@ QColor Chart::GridColor(ChartAxis axis) const { return plot_->Axis(axis).grid()-
 void Chart::SetAxisLineColor(ChartAxis axis, const QColor &color) {
   QCPAxis &line = plot_->Axis(axis);
   line.setBasePen(Recoloured(line.basePen(), color));
-  RequestRedraw();
+  Redraw();
 }
 
 QColor Chart::AxisLineColor(ChartAxis axis) const { return plot_->Axis(axis).basePen().color(); }
@@ -166,7 +166,7 @@ QColor Chart::AxisLineColor(ChartAxis axis) const { return plot_->Axis(axis).bas
 void Chart::SetTickColor(ChartAxis axis, const QColor &color) {
   QCPAxis &ticks = plot_->Axis(axis);
   ticks.setTickPen(Recoloured(ticks.tickPen(), color));
-  RequestRedraw();
+  Redraw();
 }
 
 QColor Chart::TickColor(ChartAxis axis) const { return plot_->Axis(axis).tickPen().color(); }
@@ -174,22 +174,22 @@ QColor Chart::TickColor(ChartAxis axis) const { return plot_->Axis(axis).tickPen
 void Chart::SetMinorTickColor(ChartAxis axis, const QColor &color) {
   QCPAxis &ticks = plot_->Axis(axis);
   ticks.setSubTickPen(Recoloured(ticks.subTickPen(), color));
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::SetLabelColor(ChartAxis axis, const QColor &color) {
   plot_->Axis(axis).setTickLabelColor(color);
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::SetMarginsPercent(const QMarginsF &margins) {
   plot_->SetMarginsPercent(margins);
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::SetBackgroundColors(const QColor &bottom, const QColor &top) {
   plot_->SetBackgroundColors(bottom, top);
-  RequestRedraw();
+  Redraw();
 }
 
 QColor Chart::BackgroundBottomColor() const { return plot_->BottomColor(); }
@@ -199,7 +199,7 @@ QColor Chart::BackgroundTopColor() const { return plot_->TopColor(); }
 void Chart::SetLegendShown(bool shown) {
   legendShown_ = shown;
   plot_->InvalidateLegend();
-  RequestRedraw();
+  Redraw();
 }
 
 QColor Chart::LegendColor() const { return plot_->legend->brush().color(); }
@@ -214,7 +214,7 @@ void Chart::AdoptSeries(std::unique_ptr<Series> series) {
   ApplyStyle(series_.back());
   Restack();
   plot_->InvalidateLegend();
-  RequestRedraw();
+  Redraw();
 }
 
 int Chart::SeriesCount() const { return static_cast<int>(series_.size()); }
@@ -229,7 +229,7 @@ void Chart::ExchangeSeries(int first, int second) {
   std::swap(series_[first], series_[second]);
   Restack();
   plot_->InvalidateLegend();
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::MoveSeriesTowardsFront(int index) { ExchangeSeries(index, index - 1); }
@@ -242,7 +242,7 @@ void Chart::RemoveSeries(int index) {
   series_.erase(series_.begin() + index);
   Restack();
   plot_->InvalidateLegend();
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::RemoveAllSeries() {
@@ -256,7 +256,7 @@ void Chart::SeriesChanged(Series &series, Series::Change change) {
     ApplyStyle(*entry);
     plot_->InvalidateLegend();
   }
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::ApplyStyle(const Entry &entry) {
@@ -324,19 +324,21 @@ void Chart::ZoomAbout(QPointF pixel, double bottomFactor, double leftFactor) {
 }
 
 void Chart::ScrollByPixels(QPoint movement) {
+  std::vector<std::pair<ChartAxis, Range>> moves;
   for (ChartAxis axis : kBothAxes) {
     const int pixels = axis == ChartAxis::Bottom ? movement.x() : movement.y();
     const Range range = RangeOf(axis);
     if (pixels == 0 || range.IsEmpty()) continue;
     // Dragging moves the picture with the mouse, so the range moves the other way.
     const double shift = PixelToValue(axis, 0) - PixelToValue(axis, pixels);
-    const double minimum = range.minimum + shift;
-    const double maximum = range.maximum + shift;
-    if (!scrollPermission_(axis, minimum, maximum)) continue;
-    AnnounceViewChange();
-    SaveRangesOnce();
-    SetRange(axis, minimum, maximum);
+    const Range moved{range.minimum + shift, range.maximum + shift};
+    if (scrollPermission_(axis, moved.minimum, moved.maximum)) moves.emplace_back(axis, moved);
   }
+  // The view left is announced once, whole, before either axis moves.
+  if (moves.empty()) return;
+  AnnounceViewChange();
+  SaveRangesOnce();
+  for (const auto &[axis, moved] : moves) SetRange(axis, moved.minimum, moved.maximum);
 }
 
 void Chart::UndoZoom() {
@@ -345,7 +347,7 @@ void Chart::UndoZoom() {
   ranges_ = *savedRanges_;
   savedRanges_.reset();
   for (ChartAxis axis : kBothAxes) ApplyRange(axis);
-  RequestRedraw();
+  Redraw();
 }
 
 void Chart::SaveRangesOnce() {
@@ -371,17 +373,15 @@ void Chart::SetToolTipSource(ToolTipSource source) { toolTipSource_ = std::move(
 
 void Chart::SetBeforeSeriesHook(BeforeSeriesHook hook) {
   plot_->Underlay().SetHook(std::move(hook));
-  RequestRedraw();
+  Redraw();
 }
 
 // --- drawing and output -----------------------------------------------------------------------
 
-void Chart::RequestRedraw() {
+void Chart::Redraw() {
   plot_->InvalidateLayout();
   plot_->replot(QCustomPlot::rpQueuedReplot);
 }
-
-void Chart::Redraw() { RequestRedraw(); }
 
 void Chart::RedrawNow() {
   plot_->EnsureLayout();
@@ -455,7 +455,7 @@ bool Chart::event(QEvent *event) {
 
 void Chart::resizeEvent(QResizeEvent *event) {
   plot_->setGeometry(rect());
-  RequestRedraw();
+  Redraw();
   QWidget::resizeEvent(event);
 }
 

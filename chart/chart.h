@@ -165,7 +165,6 @@ class Chart : public QWidget {
   const Range &RangeOf(ChartAxis axis) const;
   void SaveRangesOnce();
   void AnnounceViewChange();
-  void RequestRedraw();
   void FitSurface() const;
 
   PlotSurface *plot_;

@@ -147,7 +147,8 @@ void FitContainer(QWidget &container) {
   for (const TPlaced &placed : controls)
     if (auto *group = qobject_cast<QGroupBox *>(placed.widget)) FitContainer(*group);
   for (const TPlaced &placed : controls)
-    if (placed.widget->width() < CaptionWidth(*placed.widget)) Resize(*placed.widget, CaptionWidth(*placed.widget));
+    if (const int needed = CaptionWidth(*placed.widget); placed.widget->width() < needed)
+      Resize(*placed.widget, needed);
   MakeRoom(controls);
   const int growth = Growth(container, controls);
   if (growth == 0) return;

@@ -20,11 +20,10 @@
 
 namespace {
 
-constexpr int layerCount = 10;
-constexpr int pointCount = 100000;
-constexpr double lowest = -10;
-constexpr double highest = 10;
-constexpr int penWidth = 4;
+constexpr int kPointCount = 100000;
+constexpr double kLowest = -10;
+constexpr double kHighest = 10;
+constexpr int kPenWidth = 4;
 
 // A chart of many layers as the program shows it: legend on, at a window's size.
 struct Scene {
@@ -33,24 +32,20 @@ struct Scene {
   QSize size;
   bool legend;
 };
-const Scene scenes[] = {{"10x100000/800x600", 10, {800, 600}, false},
-                        {"50x100000/1300x850/legend", 50, {1300, 850}, true}};
-// A pixel differs when one of its colour channels is off by more than this; smaller
-// differences are the antialiasing of overlapping strokes.
-constexpr int channelTolerance = 64;
-
-double abscissa(int i) { return lowest + (highest - lowest) * i / (pointCount - 1); }
+const Scene kScenes[] = {{"10x100000/800x600", 10, {800, 600}, false},
+                         {"50x100000/1300x850/legend", 50, {1300, 850}, true}};
+double Abscissa(int i) { return kLowest + (kHighest - kLowest) * i / (kPointCount - 1); }
 
 // Samples of one curve; invalid samples (NaN) and samples outside the band leave gaps, and every
 // run after a gap starts with a null point, as the program's curve builder does.
 template <typename Curve>
-std::vector<ChartPoint> sampled(Curve curve) {
+std::vector<ChartPoint> Sampled(Curve curve) {
   std::vector<ChartPoint> points;
   bool inRun = false;
-  for (int i = 0; i < pointCount; ++i) {
-    const double x = abscissa(i);
+  for (int i = 0; i < kPointCount; ++i) {
+    const double x = Abscissa(i);
     const double y = curve(i, x);
-    if (!(y >= lowest && y <= highest)) {
+    if (!(y >= kLowest && y <= kHighest)) {
       inRun = false;
       continue;
     }
@@ -61,72 +56,34 @@ std::vector<ChartPoint> sampled(Curve curve) {
   return points;
 }
 
-std::vector<ChartPoint> layerPoints(int layer) {
+std::vector<ChartPoint> LayerPoints(int layer) {
   switch (layer % 3) {
     case 0:  // tan(x), with a gap of 20 invalid samples every 997
-      return sampled([layer](int i, double x) { return i % 997 < 20 ? std::nan("") : std::tan(x + 0.05 * layer); });
+      return Sampled([layer](int i, double x) { return i % 997 < 20 ? std::nan("") : std::tan(x + 0.05 * layer); });
     case 1:
-      return sampled([layer](int, double x) { return 8 * std::sin(50 * x + layer); });
+      return Sampled([layer](int, double x) { return 8 * std::sin(50 * x + layer); });
     default: {
       std::minstd_rand random(layer);
       std::uniform_real_distribution<double> noise(-1.5, 1.5);
-      return sampled([&](int, double) { return layer - 5 + noise(random); });
+      return Sampled([&](int, double) { return layer - 5 + noise(random); });
     }
   }
 }
 
-class BenchChart {
- public:
-  BenchChart() {
-    chart.resize(800, 600);
-    chart.SetLegendShown(false);
-    chart.SetMarginsPercent(QMarginsF(0, 1, 1, 0));
-    chart.SetRange(ChartAxis::Bottom, lowest, highest);
-    chart.SetRange(ChartAxis::Left, lowest, highest);
-    for (int layer = 0; layer < layerCount; ++layer) {
-      auto series = std::make_unique<LineSeries>();
-      series->SetColor(QColor::fromHsv(layer * 36, 255, 200));
-      series->SetWidth(penWidth);
-      series->SetPoints(layerPoints(layer));
-      chart.AddSeries(std::move(series));
-    }
-    chart.show();
-  }
-
-  void showSeries(bool shown) {
-    for (int i = 0; i < chart.SeriesCount(); ++i) chart.SeriesAt(i)->SetShown(shown);
-  }
-
-  // The chart without its series, then every series stroked by QPainter.
-  QImage reference() {
-    showSeries(false);
-    QImage image = chart.ToImage();
-    showSeries(true);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(chart.PlotArea().adjusted(0, 0, -1, -1));
-    for (int i = 0; i < chart.SeriesCount(); ++i)
-      StrokeRuns(painter, chart, *static_cast<LineSeries *>(chart.SeriesAt(i)));
-    return image;
-  }
-
-  Chart chart;
-};
-
 // Our chart of a scene at one pen width.
-std::unique_ptr<Chart> sceneChart(const Scene &scene, int width) {
+std::unique_ptr<Chart> SceneChart(const Scene &scene, int width) {
   auto chart = std::make_unique<Chart>();
   chart->resize(scene.size);
   chart->SetLegendShown(scene.legend);
   chart->SetMarginsPercent(QMarginsF(0, 1, 1, 0));
-  chart->SetRange(ChartAxis::Bottom, lowest, highest);
-  chart->SetRange(ChartAxis::Left, lowest, highest);
+  chart->SetRange(ChartAxis::Bottom, kLowest, kHighest);
+  chart->SetRange(ChartAxis::Left, kLowest, kHighest);
   for (int layer = 0; layer < scene.layers; ++layer) {
     auto series = std::make_unique<LineSeries>();
     series->SetColor(QColor::fromHsv(layer * 36 % 360, 255, 200));
     series->SetWidth(width);
     series->SetTitle(QStringLiteral("layer %1").arg(layer));
-    series->SetPoints(layerPoints(layer));
+    series->SetPoints(LayerPoints(layer));
     chart->AddSeries(std::move(series));
   }
   chart->show();
@@ -135,15 +92,15 @@ std::unique_ptr<Chart> sceneChart(const Scene &scene, int width) {
 
 // The same scene in plain QCustomPlot: a graph per layer, NaN where our null points break the
 // line, pen width 1, adaptive sampling on as it comes.
-std::unique_ptr<QCustomPlot> referencePlot(const Scene &scene) {
+std::unique_ptr<QCustomPlot> ReferencePlot(const Scene &scene) {
   auto plot = std::make_unique<QCustomPlot>();
   plot->resize(scene.size);
-  plot->xAxis->setRange(lowest, highest);
-  plot->yAxis->setRange(lowest, highest);
+  plot->xAxis->setRange(kLowest, kHighest);
+  plot->yAxis->setRange(kLowest, kHighest);
   plot->legend->setVisible(scene.legend);
   for (int layer = 0; layer < scene.layers; ++layer) {
     QVector<double> keys, values;
-    for (const ChartPoint &p : layerPoints(layer)) {
+    for (const ChartPoint &p : LayerPoints(layer)) {
       keys << p.x;
       values << (p.IsNull() ? std::nan("") : p.y);
     }
@@ -157,12 +114,12 @@ std::unique_ptr<QCustomPlot> referencePlot(const Scene &scene) {
 }
 
 void BM_SceneRedraw(benchmark::State &state, const Scene &scene, int width) {
-  const std::unique_ptr<Chart> chart = sceneChart(scene, width);
+  const std::unique_ptr<Chart> chart = SceneChart(scene, width);
   for (auto _ : state) chart->RedrawNow();
 }
 
 void BM_SceneReference(benchmark::State &state, const Scene &scene) {
-  const std::unique_ptr<QCustomPlot> plot = referencePlot(scene);
+  const std::unique_ptr<QCustomPlot> plot = ReferencePlot(scene);
   for (auto _ : state) plot->replot(QCustomPlot::rpImmediateRefresh);
 }
 
@@ -174,12 +131,12 @@ class RatioReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
   }
 
-  void printRatios() const {
+  void PrintRatios() const {
     std::printf("\n%-28s %6s %12s %14s %8s\n", "scene", "width", "ours ms", "QCustomPlot ms", "ratio");
-    for (const Scene &scene : scenes) {
-      const double reference = time(std::string("reference/") + scene.name);
+    for (const Scene &scene : kScenes) {
+      const double reference = Time(std::string("reference/") + scene.name);
       for (int width = 1; width <= 4; ++width) {
-        const double ours = time("redraw/" + std::string(scene.name) + "/width" + std::to_string(width));
+        const double ours = Time("redraw/" + std::string(scene.name) + "/width" + std::to_string(width));
         if (ours > 0 && reference > 0)
           std::printf("%-28s %6d %12.2f %14.2f %7.2fx\n", scene.name, width, ours, reference, ours / reference);
       }
@@ -187,60 +144,42 @@ class RatioReporter : public benchmark::ConsoleReporter {
   }
 
  private:
-  double time(const std::string &name) const {
+  double Time(const std::string &name) const {
     const auto it = times_.find(name);
     return it == times_.end() ? 0 : it->second;
   }
   std::map<std::string, double> times_;
 };
 
-BenchChart *theChart = nullptr;
+// The 10-layer scene at pen width 4, shared by the benchmarks below.
+Chart *theChart = nullptr;
 
-BenchChart &benchChart() { return *theChart; }
-
-struct Difference {
-  double anyPercent;
-  double beyondTolerancePercent;
-};
-
-Difference difference(const QImage &a, const QImage &b) {
-  long any = 0;
-  long beyond = 0;
-  for (int y = 0; y < a.height(); ++y) {
-    const auto *left = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-    const auto *right = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-    for (int x = 0; x < a.width(); ++x) {
-      const int most = std::max({std::abs(qRed(left[x]) - qRed(right[x])), std::abs(qGreen(left[x]) - qGreen(right[x])),
-                                 std::abs(qBlue(left[x]) - qBlue(right[x]))});
-      any += most > 0;
-      beyond += most > channelTolerance;
-    }
-  }
-  const double pixels = double(a.width()) * a.height();
-  return {100.0 * any / pixels, 100.0 * beyond / pixels};
+void ShowSeries(Chart &chart, bool shown) {
+  for (int i = 0; i < chart.SeriesCount(); ++i) chart.SeriesAt(i)->SetShown(shown);
 }
 
 void BM_Redraw(benchmark::State &state) {
-  Chart &chart = benchChart().chart;
-  for (auto _ : state) chart.RedrawNow();
+  for (auto _ : state) theChart->RedrawNow();
 }
 BENCHMARK(BM_Redraw)->Unit(benchmark::kMillisecond);
 
 // What a redraw costs besides the series: background, grid, axes and the plot's buffers.
 void BM_RedrawWithoutSeries(benchmark::State &state) {
-  BenchChart &bench = benchChart();
-  bench.showSeries(false);
-  for (auto _ : state) bench.chart.RedrawNow();
-  bench.showSeries(true);
+  ShowSeries(*theChart, false);
+  for (auto _ : state) theChart->RedrawNow();
+  ShowSeries(*theChart, true);
 }
 BENCHMARK(BM_RedrawWithoutSeries)->Unit(benchmark::kMillisecond);
 
 void BM_Picture(benchmark::State &state) {
-  Chart &chart = benchChart().chart;
-  for (auto _ : state) benchmark::DoNotOptimize(chart.ToImage());
-  const Difference d = difference(chart.ToImage(), benchChart().reference());
-  state.counters["differing_%"] = d.beyondTolerancePercent;
-  state.counters["any_difference_%"] = d.anyPercent;
+  for (auto _ : state) benchmark::DoNotOptimize(theChart->ToImage());
+  std::vector<const LineSeries *> lines;
+  for (int i = 0; i < theChart->SeriesCount(); ++i) lines.push_back(static_cast<LineSeries *>(theChart->SeriesAt(i)));
+  const QImage ours = theChart->ToImage();
+  const double pixels = double(ours.width()) * ours.height();
+  const QImage reference = StrokedInstead(*theChart, lines).stroked;
+  state.counters["differing_%"] = 100.0 * DifferingPixels(ours, reference, kChannelTolerance) / pixels;
+  state.counters["any_difference_%"] = 100.0 * DifferingPixels(ours, reference, 0) / pixels;
 }
 BENCHMARK(BM_Picture)->Unit(benchmark::kMillisecond);
 
@@ -250,9 +189,9 @@ int main(int argc, char **argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
-  BenchChart chart;
-  theChart = &chart;
-  for (const Scene &scene : scenes) {
+  const std::unique_ptr<Chart> chart = SceneChart(kScenes[0], kPenWidth);
+  theChart = chart.get();
+  for (const Scene &scene : kScenes) {
     for (int width = 1; width <= 4; ++width)
       benchmark::RegisterBenchmark(("redraw/" + std::string(scene.name) + "/width" + std::to_string(width)).c_str(),
                                    BM_SceneRedraw, scene, width)
@@ -262,7 +201,7 @@ int main(int argc, char **argv) {
   }
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.printRatios();
+  reporter.PrintRatios();
   benchmark::Shutdown();
   return 0;
 }

@@ -361,38 +361,16 @@ TEST_F(ChartTest, SeriesDrawnOnManyThreadsLookAsOnOne) {
   EXPECT_NE(after, before);
 }
 
-namespace {
-
-// A pixel differs when a colour channel is off by more than this; less is the
-// antialiasing of edges.
-constexpr int kChannelTolerance = 64;
-
-}  // namespace
-
 // The chart's own rasteriser puts the ink where QPainter strokes the same
 // polylines at every pen width; they may differ only in the shading of edges.
 TEST_F(ChartTest, CurvesAreWhereQPainterStrokesThem) {
   ClearBackground();
-  std::vector<LineSeries *> lines;
+  std::vector<const LineSeries *> lines;
   for (int i = 0; i < 4; ++i) lines.push_back(AddLine(chart, Wave(i, 3000), QColor::fromHsv(i * 90, 255, 200), 1 + i));
   const QImage ours = chart.ToImage();
-  for (LineSeries *line : lines) line->SetShown(false);
-  QImage reference = chart.ToImage();
-  const QImage background = reference;
-  {
-    QPainter painter(&reference);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(chart.PlotArea().adjusted(0, 0, -1, -1));
-    for (const LineSeries *line : lines) StrokeRuns(painter, chart, *line);
-  }
-  int ink = 0, differing = 0;
-  for (int y = 0; y < ours.height(); ++y)
-    for (int x = 0; x < ours.width(); ++x) {
-      const QRgb a = ours.pixel(x, y), b = reference.pixel(x, y);
-      ink += b != background.pixel(x, y);
-      differing += std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                             std::abs(qBlue(a) - qBlue(b))}) > kChannelTolerance;
-    }
+  const TStrokedPicture reference = StrokedInstead(chart, lines);
+  const long ink = DifferingPixels(reference.stroked, reference.background, 0);
+  const long differing = DifferingPixels(ours, reference.stroked, kChannelTolerance);
   EXPECT_GT(ink, 10000);
   EXPECT_LT(differing, ink / 50) << differing << " of " << ink;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "chart.h"
 #include "lineseries.h"
@@ -22,4 +26,42 @@ inline void StrokeRuns(QPainter &painter, const Chart &chart, const LineSeries &
     }
   }
   painter.drawPolyline(run);
+}
+
+// A pixel differs when a colour channel is off by more than this; less is the
+// antialiasing of edges.
+constexpr int kChannelTolerance = 64;
+
+// The chart's picture without the given series, and the same with them stroked
+// by QPainter instead.
+struct TStrokedPicture {
+  QImage background, stroked;
+};
+
+inline TStrokedPicture StrokedInstead(Chart &chart, const std::vector<const LineSeries *> &lines) {
+  const auto show = [&chart, &lines](bool shown) {
+    for (int i = 0; i < chart.SeriesCount(); ++i)
+      if (std::find(lines.begin(), lines.end(), chart.SeriesAt(i)) != lines.end()) chart.SeriesAt(i)->SetShown(shown);
+  };
+  show(false);
+  TStrokedPicture picture{chart.ToImage(), {}};
+  show(true);
+  picture.stroked = picture.background;
+  QPainter painter(&picture.stroked);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setClipRect(chart.PlotArea().adjusted(0, 0, -1, -1));
+  for (const LineSeries *line : lines) StrokeRuns(painter, chart, *line);
+  return picture;
+}
+
+// The pixels of two pictures of one size where a colour channel differs by more than tolerance.
+inline long DifferingPixels(const QImage &a, const QImage &b, int tolerance) {
+  long differing = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))}) > tolerance;
+    }
+  return differing;
 }

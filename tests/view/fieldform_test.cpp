@@ -195,8 +195,8 @@ TEST_F(FieldFormTest, KeysMoveTheViewAndGoThroughItsHistory) {
   const TView scrolled = FieldForm->View();
   EXPECT_NEAR(scrolled.MinX - zoomed.MinX, 1.6, 0.05);
   QTest::keyClick(&fc, Qt::Key_Up);
+  EXPECT_NEAR(FieldForm->View().MinY - scrolled.MinY, 1.6, 0.05);
   QTest::keyClick(&fc, Qt::Key_Down);
-  const TView back = FieldForm->View();
   const std::vector<std::pair<Qt::Key, TView>> steps = {{Qt::Key_Left, scrolled}, {Qt::Key_Left, zoomed},
                                                         {Qt::Key_Left, region},   {Qt::Key_Left, region},
                                                         {Qt::Key_Right, zoomed},  {Qt::Key_Right, scrolled}};
@@ -209,7 +209,6 @@ TEST_F(FieldFormTest, KeysMoveTheViewAndGoThroughItsHistory) {
   EXPECT_EQ(FieldForm->View(), region);
   QTest::keyClick(&fc, Qt::Key_Left, Qt::AltModifier);
   EXPECT_EQ(FieldForm->View(), scrolled);
-  EXPECT_NE(back, region);
   ProjectLayers->Clear();
   SetBounds(-5, 5, -5, 5);
   QTest::keyClick(&fc, Qt::Key_Left, Qt::AltModifier);

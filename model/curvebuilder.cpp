@@ -83,7 +83,6 @@ TCurveState TCurveBuilder::Classify(long double y) const {
 
 void TCurveBuilder::BuildSeries(const TGraph &graph, std::vector<TCurvePoint> &series) const {
   series.clear();
-  series.reserve(PointCount(graph));
   TVectorSink sink(series);
   Build(graph, sink);
 }

@@ -54,10 +54,6 @@ std::string Rounded(long double magnitude, std::chars_format format, int precisi
   return text + exponent;
 }
 
-}  // namespace
-
-namespace {
-
 constexpr int kExponentialFormat = 1;
 constexpr int kFewestSignificant = 2;
 constexpr int kMostSignificant = 18;
@@ -108,6 +104,13 @@ std::string ExponentDigits(int exponent, int width) {
   return text;
 }
 
+// "d.ddd" of the significand's digits, then "E", the exponent's sign and its
+// digits padded to width: 12345, 3 and 2 give "1.2345E+03".
+std::string Scientific(const std::string &significand, int exponent, int width) {
+  return significand.substr(0, 1) + "." + significand.substr(1) + "E" + (exponent < 0 ? "-" : "+") +
+         ExponentDigits(exponent, width);
+}
+
 // The 23-character form of a project file's real.
 constexpr int kProjectDigits = 15;
 // The values table's column and where its scientific form begins.
@@ -118,10 +121,7 @@ constexpr int kScientificFrom = 36;
 std::string SignedScientific(long double value, int digits) {
   int exponent = 0;
   const std::string significand = ScientificHalfAway(value, digits, exponent);
-  std::string exponentText = std::to_string(std::abs(exponent));
-  exponentText.insert(0, 4 - std::min<std::size_t>(exponentText.size(), 4), '0');
-  return std::string(std::signbit(value) ? "-" : " ") + significand[0] + "." + significand.substr(1) + "E" +
-         (exponent < 0 ? "-" : "+") + exponentText;
+  return (std::signbit(value) ? "-" : " ") + Scientific(significand, exponent, 4);
 }
 
 std::string RightAligned(const std::string &text) {
@@ -192,9 +192,7 @@ std::string ExponentialResultText(long double value, int precision, int digits, 
   int exponent = 0;
   const std::string significand = ScientificHalfAway(value, precision, exponent);
   const int width = digits <= kMostPaddedExponent ? digits : 1;
-  const std::string text = significand.substr(0, 1) + "." + significand.substr(1) + "E" + (exponent < 0 ? "-" : "+") +
-                           ExponentDigits(exponent, width);
-  return Finished(value, text, mark);
+  return Finished(value, Scientific(significand, exponent, width), mark);
 }
 
 std::string GeneralResultText(long double value, int precision, const std::string &mark) {
@@ -214,9 +212,7 @@ std::string CoordinateText(long double value, const std::string &mark) {
   if (value == 0 || !std::isfinite(value)) return "0" + mark + "0000";
   int exponent = 0;
   const std::string digits = ScientificHalfAway(value, kSignificant, exponent);
-  if (exponent >= kSignificant) {
-    return Finished(value, digits.substr(0, 1) + "." + digits.substr(1) + "E+" + std::to_string(exponent), mark);
-  }
+  if (exponent >= kSignificant) return Finished(value, Scientific(digits, exponent, 1), mark);
   // Rounded at the 10th significant digit, then padded to 4 decimals.
   std::string text = FixedHalfAway(value, std::clamp(kSignificant - 1 - exponent, 0, kDecimals));
   if (text.find('.') == std::string::npos) text += '.';

@@ -20,6 +20,8 @@ struct TGraph {
   // Zero-filled arrays of PointCount + 1 elements; a count below 0 keeps
   // element 0 alone, so the arrays are never shorter than one element.
   void ClearSamples();
+  // Samples 1..n: PointCount, but never more than all three arrays hold.
+  int32_t SamplesHeld() const;
 };
 
 #endif

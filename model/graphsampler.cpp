@@ -34,6 +34,14 @@ void SampleGraph(TGraph &graph, const TBounds &bounds) {
                   LengthOf(graph.PointErrors), &graph.ErrorCode, &graph.CalcTime);
 }
 
+TGraph SampledGraph(const std::string &expression, int32_t count, long double minX, long double maxX) {
+  TGraph graph;
+  graph.Expression = expression;
+  graph.PointCount = count;
+  SampleGraph(graph, {.MinX = minX, .MaxX = maxX});
+  return graph;
+}
+
 // The library keeps nothing between calls, so layers sampled on separate
 // threads get exactly the arrays they would get one after another.
 std::vector<TGraph> SampleLayers(const TProjectContents &contents, const std::function<void(std::size_t)> &progress) {

@@ -22,11 +22,7 @@ constexpr long double kZeroShrink = 1e-3L;
 constexpr long double kStencilSpread = 1e-6L;
 
 // Samples 1..n of a sampled layer.
-int SampleCount(const TGraph &graph) {
-  if (graph.ErrorCode || graph.PointCount < 1) return 0;
-  const std::size_t stored = std::min({graph.XValues.size(), graph.YValues.size(), graph.PointErrors.size()});
-  return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(graph.PointCount), stored - 1));
-}
+int SampleCount(const TGraph &graph) { return graph.ErrorCode ? 0 : graph.SamplesHeld(); }
 
 long double Between(long double from, long double to, long double share) { return from + (to - from) * share; }
 
@@ -199,17 +195,9 @@ struct TProbe {
   int Count = 0;
 };
 
-TGraph Sampled(const std::string &expression, int count, long double low, long double high) {
-  TGraph graph;
-  graph.Expression = expression;
-  graph.PointCount = count;
-  SampleGraph(graph, {.MinX = low, .MaxX = high});
-  return graph;
-}
-
 std::optional<TProbe> Probe(const std::vector<TGraph> &graphs, const TPointOfInterest &point, int count,
                             long double low, long double high) {
-  TGraph first = Sampled(graphs[point.Layer].Expression, count, low, high);
+  TGraph first = SampledGraph(graphs[point.Layer].Expression, count, low, high);
   if (first.ErrorCode) return std::nullopt;
   TProbe probe;
   probe.Count = count;
@@ -217,7 +205,7 @@ std::optional<TProbe> Probe(const std::vector<TGraph> &graphs, const TPointOfInt
   probe.Valid.resize(first.PointErrors.size());
   for (std::size_t k = 0; k < probe.Valid.size(); ++k) probe.Valid[k] = first.PointErrors[k] == 0;
   if (point.OtherLayer >= 0) {
-    const TGraph second = Sampled(graphs[point.OtherLayer].Expression, count, low, high);
+    const TGraph second = SampledGraph(graphs[point.OtherLayer].Expression, count, low, high);
     if (second.ErrorCode) return std::nullopt;
     for (int k = 1; k <= count; ++k) {
       probe.G[k] -= second.YValues[k];
@@ -397,13 +385,12 @@ int NearestSample(const TGraph &graph, long double x) {
 std::vector<TPointOfInterest> TPointsOfInterest::InView(const TProject &project, long double minX, long double maxX,
                                                         long double minY, long double maxY, std::size_t limit) {
   const std::vector<TGraph> &graphs = project.Graphs();
-  if (!found_ || revision_ != project.Revision()) {
+  if (foundAt_ != project.Revision()) {
     std::vector<int> layers;
     for (std::size_t i = 0; i < graphs.size(); ++i)
       if (graphs[i].Visible && SampleCount(graphs[i]) > 0) layers.push_back(static_cast<int>(i));
     points_ = FindPointsOfInterest(graphs, layers);
-    found_ = true;
-    revision_ = project.Revision();
+    foundAt_ = project.Revision();
   }
   const auto inside = [&](const TPointOfInterest &p) {
     return p.Genuine && minX <= p.X && p.X <= maxX && minY <= p.Y && p.Y <= maxY;

@@ -2,6 +2,8 @@
 #define LUMOPLOT_MODEL_POINTSOFINTEREST_H
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "graph.h"
@@ -49,8 +51,8 @@ class TPointsOfInterest {
                                        long double maxY, std::size_t limit);
 
  private:
-  bool found_ = false;
-  uint64_t revision_ = 0;
+  // The project's revision the points were found in.
+  std::optional<uint64_t> foundAt_;
   std::vector<TPointOfInterest> points_;
 };
 

@@ -8,11 +8,6 @@
 
 namespace {
 
-// Samples are numbered from 1; arrays shorter than the count hold fewer.
-int32_t SamplesHeld(const TGraph &graph) {
-  return std::min<int64_t>(graph.PointCount, static_cast<int64_t>(graph.XValues.size()) - 1);
-}
-
 // A number of the table as a spreadsheet takes it: no padding, the given mark.
 std::string CellText(long double value, const std::string &mark) {
   std::string text = ValueFieldText(value);
@@ -22,7 +17,7 @@ std::string CellText(long double value, const std::string &mark) {
 }
 
 std::string SampleCells(const TGraph &graph, int32_t k, const std::string &mark) {
-  if (k > SamplesHeld(graph)) return "\t";
+  if (k > graph.SamplesHeld()) return "\t";
   const std::string y =
       graph.PointErrors[k] == 0 ? CellText(graph.YValues[k], mark) : ErrorCodeText(graph.PointErrors[k]);
   return CellText(graph.XValues[k], mark) + "\t" + y;
@@ -39,7 +34,7 @@ std::string TabRow(const std::vector<std::string> &cells) {
 void AppendValuesTable(const TGraph &graph, std::vector<std::string> &lines) {
   lines.push_back("f(x)=" + graph.Expression);
   lines.push_back("     X            Y");
-  for (int32_t k = 1; k <= SamplesHeld(graph); ++k) {
+  for (int32_t k = 1; k <= graph.SamplesHeld(); ++k) {
     const std::string y = graph.PointErrors[k] == 0 ? ValueFieldText(graph.YValues[k]) : "Error";
     lines.push_back(ValueFieldText(graph.XValues[k]) + " " + y);
   }
@@ -60,7 +55,7 @@ std::string ValuesTabText(const std::vector<const TGraph *> &graphs, const std::
   int32_t rows = 0;
   for (const TGraph *graph : graphs) {
     header.insert(header.end(), {"X", "f(x)=" + Cp1251ToUtf8(graph->Expression)});
-    rows = std::max(rows, SamplesHeld(*graph));
+    rows = std::max(rows, graph->SamplesHeld());
   }
   std::string text = TabRow(header);
   for (int32_t k = 1; k <= rows; ++k) {

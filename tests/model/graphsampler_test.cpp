@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "sampled.h"
-
 #include "curvebuilder.h"
 #include "graphsampler.h"
 #include "zeval.h"
@@ -34,7 +32,7 @@ TEST(GraphSampler, SamplesThroughZeval) {
   };
   for (const TSamplingCase &c : cases) {
     SCOPED_TRACE(testing::Message() << c.Expression << " with " << c.Count << " points");
-    const TGraph graph = Sampled(c.Expression, c.Count, -1, 1);
+    const TGraph graph = SampledGraph(c.Expression, c.Count, -1, 1);
     EXPECT_EQ(graph.ErrorCode, c.ErrorCode);
     EXPECT_EQ(graph.XValues, c.X);
     EXPECT_EQ(graph.PointErrors, c.Errors);
@@ -55,7 +53,7 @@ TEST(GraphSampler, SamplesThroughZeval) {
 // The library never clears an error byte it is handed, so a second sampling
 // must start from fresh arrays.
 TEST(GraphSampler, ResamplingForgetsEarlierErrors) {
-  TGraph graph = Sampled("ln(x)", 3, -1, 1);
+  TGraph graph = SampledGraph("ln(x)", 3, -1, 1);
   SampleGraph(graph, {.MinX = 1, .MaxX = 3});
   EXPECT_EQ(graph.PointErrors, (std::vector<unsigned char>{3, 0, 0, 0}));
   EXPECT_EQ(graph.YValues[1], 0);

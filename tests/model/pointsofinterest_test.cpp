@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "sampled.h"
-
 #include "graphsampler.h"
 #include "pointsofinterest.h"
 
@@ -83,7 +81,7 @@ TEST(PointsOfInterest, FoundFromSamplesAndSharpenedByTheLibrary) {
     TProject project;
     std::string names;
     for (const TLayer &layer : c.Layers) {
-      project.AddGraph(Sampled(layer.Expression, layer.Count, c.MinX, c.MaxX));
+      project.AddGraph(SampledGraph(layer.Expression, layer.Count, c.MinX, c.MaxX));
       names += std::string(layer.Expression) + " ";
     }
     SCOPED_TRACE(names);
@@ -98,7 +96,7 @@ TEST(PointsOfInterest, FoundFromSamplesAndSharpenedByTheLibrary) {
       EXPECT_NEAR(static_cast<double>(found[i].X - expected.X), 0, static_cast<double>(expected.XTolerance));
       EXPECT_NEAR(static_cast<double>(found[i].Y - expected.Y), 0, static_cast<double>(expected.YTolerance));
       // What the tool tip shows is the library's own value at that abscissa.
-      const TGraph at = Sampled(c.Layers[found[i].Layer].Expression, 2, found[i].X, found[i].X);
+      const TGraph at = SampledGraph(c.Layers[found[i].Layer].Expression, 2, found[i].X, found[i].X);
       EXPECT_EQ(at.XValues[1], found[i].X);
       EXPECT_EQ(at.YValues[1], found[i].Y);
     }
@@ -109,7 +107,7 @@ TEST(PointsOfInterest, FoundFromSamplesAndSharpenedByTheLibrary) {
 // since the last view has none.
 TEST(PointsOfInterest, ViewLimitAndHiddenLayers) {
   TProject project;
-  project.AddGraph(Sampled("sin(50*x)", 2000, -10, 10));
+  project.AddGraph(SampledGraph("sin(50*x)", 2000, -10, 10));
   TPointsOfInterest points;
   EXPECT_TRUE(points.InView(project, -10, 10, -2, 2, 300).empty());
   const auto some = points.InView(project, 0, 1, -2, 2, 300);
@@ -121,7 +119,7 @@ TEST(PointsOfInterest, ViewLimitAndHiddenLayers) {
 
 // Abscissas run either way; ties go to the earlier sample.
 TEST(PointsOfInterest, NearestSample) {
-  const TGraph up = Sampled("x", 5, 0, 4), down = Sampled("x", 5, 4, 0), none = Sampled("x", 1, 0, 4);
+  const TGraph up = SampledGraph("x", 5, 0, 4), down = SampledGraph("x", 5, 4, 0), none = SampledGraph("x", 1, 0, 4);
   const struct {
     const TGraph &Graph;
     long double X;

@@ -279,25 +279,24 @@ void TMainForm::FormShow() {
 
 // Commands whose work comes with later windows say so instead of doing nothing.
 void TMainForm::OpenButtonClick() {
-  if (const auto file = ChooseFile(*ProjectOD)) OpenProject(QFile::encodeName(*file).toStdString());
+  if (const auto file = ChooseFile(*ProjectOD)) OpenProject(*file);
 }
 
 void TMainForm::SaveButtonClick() {
-  if (const auto file = ChooseFile(*ProjectSD)) SaveProject(QFile::encodeName(*file).toStdString());
+  if (const auto file = ChooseFile(*ProjectSD)) SaveProject(*file);
 }
 
 void TMainForm::SavePButtonClick() {
   const auto ticked = ChooseLayers(QStringLiteral("Сохранение графиков"), TSelFuncForm::TOutput::Picture);
   if (!ticked) return;
   // The chosen name gets ".bmp" unless it has it; batch output takes names as given.
-  if (const auto file = ChooseFile(*PictureSD))
-    WritePictureFile(WithExtension(QFile::encodeName(*file).toStdString(), ".bmp"), *ticked);
+  if (const auto file = ChooseFile(*PictureSD)) WritePictureFile(WithExtension(*file, ".bmp"), *ticked);
 }
 
 void TMainForm::SaveTButtonClick() {
   const auto ticked = ChooseLayers(QStringLiteral("Сохранение значений"), TSelFuncForm::TOutput::Values);
   if (!ticked) return;
-  if (const auto file = ChooseFile(*TableSD)) WriteValuesFile(QFile::encodeName(*file).toStdString(), *ticked);
+  if (const auto file = ChooseFile(*TableSD)) WriteValuesFile(*file, *ticked);
 }
 
 void TMainForm::PrintPButtonClick() {
@@ -310,9 +309,9 @@ void TMainForm::PrintTButtonClick() {
     PrintValues(*ticked);
 }
 
-std::optional<QString> TMainForm::ChooseFile(QFileDialog &dialog) {
+std::optional<std::string> TMainForm::ChooseFile(QFileDialog &dialog) {
   if (Dialogs().Exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first();
+  return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 std::optional<std::vector<bool>> TMainForm::ChooseLayers(const QString &caption, TSelFuncForm::TOutput output) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "selfuncform.h"
@@ -105,8 +106,9 @@ class TMainForm : public QMainWindow {
   void InfoButtonClick();
   void HelpButtonClick();
   void N7Click();
-  // The chosen name of a file dialog, or nothing when it was cancelled.
-  std::optional<QString> ChooseFile(QFileDialog &dialog);
+  // The chosen name of a file dialog as the bytes the system knows the file
+  // by, or nothing when it was cancelled.
+  std::optional<std::string> ChooseFile(QFileDialog &dialog);
   // The layer selection for an output, or nothing when it was cancelled.
   std::optional<std::vector<bool>> ChooseLayers(const QString &caption, TSelFuncForm::TOutput output);
 

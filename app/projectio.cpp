@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int kDisplayLines = 7;
-constexpr int kFrameLines = 9;
-
 // While the layers of a project are sampled, the plot window's status bar
 // counts them, so that a big project never looks hung; the coordinates come
 // back afterwards.
@@ -41,10 +38,10 @@ class TLoadProgress {
 };
 
 // The settings lines read take effect, each group where its values go.
-void ApplySettings(const TProjectContents &contents, int linesRead) {
-  if (linesRead > 0) ApplyDisplaySettings(contents.Display);
-  if (linesRead > kDisplayLines) ScaleForm->SetFrameSettings(contents.Frame);
-  if (linesRead > kFrameLines) CalcForm->LoadSettings(contents.Calc);
+void ApplySettings(const TProjectContents &contents, const TProjectRead &read) {
+  if (read.ReachedDisplay()) ApplyDisplaySettings(contents.Display);
+  if (read.ReachedFrame()) ScaleForm->SetFrameSettings(contents.Frame);
+  if (read.ReachedCalc()) CalcForm->LoadSettings(contents.Calc);
 }
 
 // The settings as the windows hold them, without bounds or layers.
@@ -94,7 +91,7 @@ void ShowProjectContents(const TProjectContents &contents, const TProjectRead &r
 
 void ShowProjectContents(const TProjectContents &contents, const TProjectRead &read, std::vector<TGraph> graphs) {
   ProjectLayers->Clear();
-  ApplySettings(contents, read.SettingsRead);
+  ApplySettings(contents, read);
   if (!read.BoundsRead) return;
   ProjectLayers->Start(contents.Bounds);
   for (std::size_t i = 0; i < graphs.size(); ++i) ProjectLayers->Add(std::move(graphs[i]), contents.Layers[i].Style);

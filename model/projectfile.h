@@ -71,6 +71,10 @@ struct TProjectContents {
 struct TProjectRead {
   int SettingsRead = 0;  // lines 1 to 12
   bool BoundsRead = false;
+  // Whether the read got into the lines of each group of settings.
+  bool ReachedDisplay() const { return SettingsRead > 0; }
+  bool ReachedFrame() const { return SettingsRead > 7; }
+  bool ReachedCalc() const { return SettingsRead > 9; }
   std::string Error;  // the text the user is shown; empty when the whole file was read
 };
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-bool SameBits(long double a, long double b) { return std::memcmp(&a, &b, 10) == 0; }
-
 // The long runs (scripts/fuzz.sh with a time) prove the fast routes on
 // millions of inputs; the test command on a well-chosen hundred thousand.
 std::size_t RandomAbscissas(std::size_t quick, std::size_t thorough) {

@@ -8,8 +8,13 @@
 // library defines them: code 31.
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
+
+// Whether two extended values are the same 80 bits: the library promises the
+// reference's results bit for bit.
+inline bool SameBits(long double a, long double b) { return std::memcmp(&a, &b, 10) == 0; }
 
 namespace literal {
 

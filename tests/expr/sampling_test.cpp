@@ -185,8 +185,6 @@ std::string Mangled(std::string text, std::mt19937_64 &random) {
   return text;
 }
 
-bool SameBits(long double a, long double b) { return std::memcmp(&a, &b, 10) == 0; }
-
 // Valid texts and mangled ones the check would reject, some samples entering
 // with their code already set: the library's codes and values to the bit.
 TEST(SamplingTest, CompiledSamplingIsBitIdenticalToTheLiteralAlgorithm) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMenu>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,6 +26,22 @@ class TRecordingDialogs : public TScriptedDialogs {
     return TScriptedDialogs::Message(parent, icon, caption, text, buttons, helpContext);
   }
 };
+
+// The program run as a batch, the way a script would: its exit code and what it
+// wrote. The wait only guards against a hang.
+struct TBatchRun {
+  int exitCode;
+  QByteArray errors, output;
+};
+
+inline TBatchRun RunBatch(const QStringList &arguments,
+                          const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(QCoreApplication::applicationDirPath() + "/lumoplot", arguments);
+  EXPECT_TRUE(process.waitForFinished(120000));
+  return {process.exitCode(), process.readAllStandardError(), process.readAllStandardOutput()};
+}
 
 // Opens the menu and clicks the item with the mouse.
 inline void ChooseFromMenu(QMenu *menu, QAction *item) {

@@ -66,20 +66,10 @@ class CupsPrintTest : public AppTest {
     return Layout("chart.pdf", [](QPrinter &pdf) { PrintPicture(pdf, {true, true}); });
   }
 
-  struct Run {
-    int exitCode;
-    QByteArray errors;
-  };
-
   // The program run as a batch on the project, with the given environment.
-  Run Batch(const QStringList &options, const QProcessEnvironment &environment) {
+  TBatchRun Batch(const QStringList &options, const QProcessEnvironment &environment) {
     SaveProject(QFile::encodeName(dir.filePath("project.lpp")).toStdString());
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QCoreApplication::applicationDirPath() + "/lumoplot",
-                  options + QStringList{dir.filePath("project.lpp")});
-    EXPECT_TRUE(process.waitForFinished(120000));
-    return {process.exitCode(), process.readAllStandardError()};
+    return RunBatch(options + QStringList{dir.filePath("project.lpp")}, environment);
   }
 
   QTemporaryDir dir;
@@ -130,7 +120,7 @@ TEST_F(CupsPrintTest, BatchOptionsPrintOneJobEachAsLaidOut) {
   for (auto [options, layout] : {std::pair{QStringList{"--print-values"}, values},
                                  std::pair{QStringList{"--print-picture", "--size", sizeOption}, chart}}) {
     const int last = TPdfQueue::LastJob();
-    const Run run = Batch(options, QProcessEnvironment::systemEnvironment());
+    const TBatchRun run = Batch(options, QProcessEnvironment::systemEnvironment());
     EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
     ExpectPrintedAsLaidOut(last, layout, options[0].toStdString());
   }
@@ -180,7 +170,7 @@ TEST_F(CupsPrintTest, BatchSaysWhyItCannotPrint) {
     for (const QString &command : c.commands) EXPECT_EQ(TPdfQueue::Run(command, {refusing}), 0) << c.said;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(c.variable, c.value);
-    const Run run = Batch({"--print-values", "--print-picture"}, environment);
+    const TBatchRun run = Batch({"--print-values", "--print-picture"}, environment);
     EXPECT_EQ(run.exitCode, 1) << c.said;
     EXPECT_TRUE(run.errors.endsWith(QByteArray("lumoplot: ") + c.said + "\n"))
         << c.said << ": " << run.errors.toStdString();

@@ -35,6 +35,11 @@
 
 namespace {
 
+QByteArray ReadAll(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class ProjectFileTest : public AppTest {
  protected:
   QString Path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
@@ -46,10 +51,7 @@ class ProjectFileTest : public AppTest {
     file.write(bytes);
   }
 
-  QByteArray Read(const char *name) const {
-    QFile file(Path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QByteArray Read(const char *name) const { return ReadAll(Path(name)); }
 
   // Two layers, the second hidden, in a started project.
   void MakeProject() {
@@ -247,24 +249,6 @@ TEST_F(ProjectFileTest, AFailedSaveReportsTheErrorAndLeavesNothingBehind) {
   EXPECT_TRUE(QDir(Path("")).entryList(QDir::Files).isEmpty());
 }
 
-// The program run as a batch, the way a script would: its exit code and what it wrote to stderr.
-struct BatchRun {
-  int exitCode;
-  QByteArray errors;
-};
-
-BatchRun RunBatch(const QStringList &arguments, const QProcessEnvironment &environment) {
-  QProcess process;
-  process.setProcessEnvironment(environment);
-  process.start(QCoreApplication::applicationDirPath() + "/lumoplot", arguments);
-  EXPECT_TRUE(process.waitForFinished(60000));
-  return {process.exitCode(), process.readAllStandardError()};
-}
-
-BatchRun RunBatch(const QStringList &arguments) {
-  return RunBatch(arguments, QProcessEnvironment::systemEnvironment());
-}
-
 const QString kPolynomials = QString(LUMOPLOT_SOURCE_DIR) + "/Samples/polynomials.lpp";
 
 TEST(BatchTest, WritesTheRequestedOutputsWithoutWindows) {
@@ -272,24 +256,20 @@ TEST(BatchTest, WritesTheRequestedOutputsWithoutWindows) {
   // Also outside a desktop session, which has no runtime folder: nothing is printed.
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-  const BatchRun run = RunBatch({"--values", dir.filePath("v.txt"), "--picture", dir.filePath("p.bmp"), "--size",
-                                 "320x200", "--save-project", dir.filePath("s.lpp"), kPolynomials},
-                                environment);
+  const TBatchRun run = RunBatch({"--values", dir.filePath("v.txt"), "--picture", dir.filePath("p.bmp"), "--size",
+                                  "320x200", "--save-project", dir.filePath("s.lpp"), kPolynomials},
+                                 environment);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.errors, QByteArray());
   EXPECT_EQ(QImage(dir.filePath("p.bmp")).size(), QSize(320, 200));
-  QFile values(dir.filePath("v.txt"));
-  ASSERT_TRUE(values.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(values.readLine().startsWith("f(x)=x^2"));
-  QFile saved(dir.filePath("s.lpp")), original(kPolynomials);
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
-  EXPECT_EQ(saved.readAll(), original.readAll());
+  EXPECT_TRUE(ReadAll(dir.filePath("v.txt")).startsWith("f(x)=x^2"));
+  const QByteArray original = ReadAll(kPolynomials);
+  ASSERT_FALSE(original.isEmpty());
+  EXPECT_EQ(ReadAll(dir.filePath("s.lpp")), original);
 
-  QProcess help;
-  help.start(QCoreApplication::applicationDirPath() + "/lumoplot", {"--help"});
-  ASSERT_TRUE(help.waitForFinished(60000));
-  EXPECT_EQ(help.exitCode(), 0);
-  EXPECT_TRUE(help.readAllStandardOutput().contains("--values"));
+  const TBatchRun help = RunBatch({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.output.contains("--values"));
 }
 
 struct RefusedCase {
@@ -322,17 +302,12 @@ TEST(BatchTest, RefusedRequestsSayWhyAndWriteNothing) {
   };
   for (const RefusedCase &c : cases) {
     const QString project = *c.project ? dir.filePath(QString::fromUtf8(c.project)) : kPolynomials;
-    const BatchRun run = RunBatch(c.options + QStringList{project});
+    const TBatchRun run = RunBatch(c.options + QStringList{project});
     EXPECT_EQ(run.exitCode, 1) << c.said;
     EXPECT_TRUE(QString::fromUtf8(run.errors).contains(QString::fromUtf8(c.said)))
         << c.said << ": " << run.errors.toStdString();
     EXPECT_FALSE(QFile::exists(values) || QFile::exists(picture)) << c.said;
   }
-}
-
-QByteArray ReadAll(const QString &path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QStringList SvgTexts(const QString &svg) {
@@ -412,7 +387,7 @@ TEST(BatchTest, WritesEachPictureFormatUnderTheNameGiven) {
   };
   for (const PictureCase &c : cases) {
     const QString path = dir.filePath(QString::fromUtf8(c.file));
-    const BatchRun run = RunBatch(c.options + QStringList{path, "--size", "320x200", kPolynomials});
+    const TBatchRun run = RunBatch(c.options + QStringList{path, "--size", "320x200", kPolynomials});
     EXPECT_EQ(run.exitCode, 0) << c.file << ": " << run.errors.toStdString();
     SCOPED_TRACE(c.file);
     c.check(path);
